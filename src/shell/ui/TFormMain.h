@@ -1,0 +1,11 @@
+// The main window.
+#pragma once
+
+#include <QMainWindow>
+
+class TFormMain : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TFormMain(QWidget* parent = nullptr);
+};

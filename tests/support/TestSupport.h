@@ -1,0 +1,62 @@
+// Helpers shared by the tests.
+#pragma once
+
+#include "shell/Ask.h"
+#include "shell/Clock.h"
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+// Lets gtest print QStrings in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+// A fresh, empty data folder that is removed after the test; optionally the current directory.
+class TempDataFolder
+{
+public:
+    explicit TempDataFolder(bool enter = false);
+    ~TempDataFolder();
+    QString path() const { return m_dir.path(); }
+    QString file(const QString& name) const { return m_dir.filePath(name); }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previous;
+};
+
+// Clears queued answers and the record of shown boxes before and after a test.
+class AskRecorder
+{
+public:
+    AskRecorder();
+    ~AskRecorder();
+    QList<AskBox> shown() const { return Ask::shown(); }
+};
+
+// Fixes Clock::now() for the lifetime of the object.
+class FixedClock
+{
+public:
+    explicit FixedClock(const QDateTime& t) { Clock::setNow(t); }
+    ~FixedClock() { Clock::reset(); }
+};
+
+// Runs solvira-cli (path from $SOLVIRA_CLI) and gathers its output.
+struct CliRun
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+    QStringList lines() const;                  // stdout lines without the trailing empty one
+    QString value(const QString& key) const;    // the value of a "key<TAB>value" line
+};
+CliRun runCli(const QStringList& args, const QString& dataFolder = QString(), int timeoutMs = 120000);
