@@ -62,5 +62,6 @@ const std::vector<CliCommand>& commands();
 
 #define SOLVIRA_CLI_CONCAT2(a, b) a##b
 #define SOLVIRA_CLI_CONCAT(a, b) SOLVIRA_CLI_CONCAT2(a, b)
+// Usage: SOLVIRA_CLI_COMMAND({name, usage, summary, function});
 #define SOLVIRA_CLI_COMMAND(...) \
-    static const bool SOLVIRA_CLI_CONCAT(cliRegistered_, __LINE__) = Cli::add(CliCommand{__VA_ARGS__})
+    static const bool SOLVIRA_CLI_CONCAT(cliRegistered_, __LINE__) = Cli::add(CliCommand __VA_ARGS__)

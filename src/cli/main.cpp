@@ -2,7 +2,11 @@
 #include "cli/Cli.h"
 #include "shell/svGlobals.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
+
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -44,6 +48,13 @@ int main(int argc, char** argv)
     // Drawing and printing need a GUI application object, never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a session runtime folder Qt warns on stderr, which would spoil the one-line messages.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QByteArray runtime = QDir::tempPath().toUtf8() + "/solvira-runtime-" + QByteArray::number(getuid());
+        QDir().mkpath(QString::fromUtf8(runtime));
+        QFile::setPermissions(QString::fromUtf8(runtime), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", runtime);
+    }
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(kProductWord);
 
