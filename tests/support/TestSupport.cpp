@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include <QImage>
 #include <QDir>
 #include <QProcessEnvironment>
 
@@ -66,4 +67,29 @@ CliRun runCli(const QStringList& args, const QString& dataFolder, int timeoutMs)
     r.out = QString::fromUtf8(p.readAllStandardOutput());
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
+}
+
+QStringList zbarReadFile(const QString& path)
+{
+    QProcess p;
+    p.start(QStringLiteral("zbarimg"), {QStringLiteral("-q"), path});
+    if (!p.waitForFinished(60000)) {
+        p.kill();
+        p.waitForFinished();
+        return {};
+    }
+    QStringList found;
+    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n')))
+        if (!line.trimmed().isEmpty())
+            found << line.trimmed();
+    return found;
+}
+
+QStringList zbarRead(const QImage& image)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("barcodes.png"));
+    if (!image.save(path))
+        return {};
+    return zbarReadFile(path);
 }

@@ -60,3 +60,9 @@ struct CliRun
     QString value(const QString& key) const;    // the value of a "key<TAB>value" line
 };
 CliRun runCli(const QStringList& args, const QString& dataFolder = QString(), int timeoutMs = 120000);
+
+// Reads every barcode in the picture with the independent decoder zbarimg (zbar-tools); one
+// "SYMBOLOGY:data" entry per symbol found, e.g. "CODE-128:0123". Empty when none is found.
+class QImage;
+QStringList zbarRead(const QImage& image);
+QStringList zbarReadFile(const QString& path);
