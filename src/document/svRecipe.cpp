@@ -60,6 +60,8 @@ int TRecipe::FontSlotHeight(int slot) const
 
 void TRecipe::Draw(TCanvas& canvas)
 {
+    m_peselValueBox = TRectL();
+    m_peselCodeBox = TRectL();
     if (DrRamki && FormKind == 0 && WzorRecepty == QLatin1String("2011-12-23"))
         drawPattern20111223(canvas);
     if (FormKind == 0)

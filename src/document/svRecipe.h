@@ -124,6 +124,12 @@ private:
     int drugFontHeight(TCanvas& canvas);
     void drawDrugLine(TCanvas& canvas, const TMedicine& drug, int xl, int yt, int xr, int fd);
     void drawBarcode(TCanvas& canvas, const QString& digits, int barHeight, const TRectL& r);
+    void drawAnnotation(TCanvas& canvas, const QString& text);
+
+    // Where the pattern put the PESEL and the text under its barcode (empty rectangles when
+    // not printed): the annotation keeps clear of them.
+    TRectL m_peselValueBox;
+    TRectL m_peselCodeBox;
 };
 
 // Code texts of the identifier barcodes, with their check digit (weights 7, 9, 1, 3 over the

@@ -5,6 +5,8 @@
 #include "document/svLayout.h"
 #include "shell/svGlobals.h"
 
+#include <algorithm>
+
 namespace
 {
 QString upperAscii(const QString& text)
@@ -29,7 +31,9 @@ int TRecipe::drugFontHeight(TCanvas& c)
     const long double H = Height;
     const int kept = c.FontHeight();
     c.SetFontHeight(RoundEven(H * V(0.02)));
-    const int available = RoundEven(H * (Hz(0.469) - 2.5L * Hz(0.06)));
+    // The width of the drug line itself (from its left margin to the payment column), so that
+    // the name on the left and the form and strength on the right never overlap.
+    const int available = RoundEven(H * (Hz(0.469) - 2.5L * Hz(0.06))) - RoundEven(H * Hz(0.06));
     const size_t n = std::min<size_t>(Medicines.size(), 5);
     for (size_t i = 0; i < n; ++i) {
         const TMedicine& m = Medicines[i];
@@ -78,6 +82,34 @@ void TRecipe::drawDrugLine(TCanvas& c, const TMedicine& drug, int xl, int yt, in
         rect.Bottom = rect.Top + RoundEven(r * 0.75L);
     }
     FitText(c, rect, drug.Dawkowanie, 0, 0, 0);
+}
+
+void TRecipe::drawAnnotation(TCanvas& c, const QString& text)
+{
+    const long double H = Height;
+    const int F5 = RoundEven(H * V(0.018));
+    c.SetBold(false);
+    c.SetItalic(true);
+    c.SetFontHeight(F5);
+    const int x = Left + RoundEven(H * Hz(0.326) - 1.5L * Hz(0.06) * H);
+    const int y = Top + RoundEven(H * (V(0.386) - V(0.008) - V(0.018)));
+    const TRectL at{x, y, x + c.TextWidth(text), y + F5};
+    const TRectL& code = m_peselCodeBox;
+    const bool hitsCode = !IsEmptyRect(code) && at.Left < code.Right && code.Left < at.Right && at.Top < code.Bottom
+        && code.Top < at.Bottom;
+    if (!hitsCode || IsEmptyRect(m_peselValueBox)) {
+        if (F5 > 0)
+            c.TextOut(x, y, text);
+    } else {
+        // The text under the PESEL barcode takes this place: write the annotation on the PESEL's
+        // line instead, between the PESEL and the frame line, shrunk to the room there.
+        const TRectL& value = m_peselValueBox;
+        const int gap = RoundEven(H * Hz(0.01));
+        const TRectL box{std::max(x, value.Right + gap), value.Top,
+                         Left + RoundEven(H * Hz(0.326)) - gap, value.Bottom};
+        FitText(c, box, text, F5, 0, 2);
+    }
+    c.SetItalic(false);
 }
 
 void TRecipe::drawData(TCanvas& c)
@@ -250,15 +282,8 @@ void TRecipe::drawData(TCanvas& c)
         annotation = QStringLiteral("pro familia");
     else if (Specjalny == rpProAuctore)
         annotation = QStringLiteral("pro auctore");
-    if (!annotation.isEmpty()) {
-        c.SetBold(false);
-        c.SetItalic(true);
-        c.SetFontHeight(F5);
-        if (F5 > 0)
-            c.TextOut(L + R(H * Hz(0.326) - 1.5L * Hz(0.06) * H), T + R(H * (V(0.386) - V(0.008) - V(0.018))),
-                      annotation);
-        c.SetItalic(false);
-    }
+    if (!annotation.isEmpty())
+        drawAnnotation(c, annotation);
 
     // Up to five drug lines, separated by "#".
     const int fd = drugFontHeight(c);

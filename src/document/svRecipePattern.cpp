@@ -82,8 +82,13 @@ void TRecipe::drawPattern20111223(TCanvas& c)
     // The PESEL itself, bold and larger, after the caption.
     c.SetBold(true);
     c.SetFontHeight(R(H * V(0.02) * 1.1L));
-    if (c.FontHeight() > 0)
-        c.TextOut(x6 + c.TextWidth(QStringLiteral("PESEL")), yPeselLevel - R(3.5L * F3), Pesel);
+    if (c.FontHeight() > 0) {
+        const int x = x6 + c.TextWidth(QStringLiteral("PESEL"));
+        const int y = yPeselLevel - R(3.5L * F3);
+        c.TextOut(x, y, Pesel);
+        if (!Pesel.isEmpty())
+            m_peselValueBox = TRectL{x, y, x + c.TextWidth(Pesel), y + c.FontHeight()};
+    }
     c.SetFontHeight(F3);
 
     if (!IsBlank(Pesel)) {
@@ -102,8 +107,10 @@ void TRecipe::drawPattern20111223(TCanvas& c)
             c.SetFontName(Font(3).Name);
             c.SetFontHeight(F3);
             c.SetBold(true);
-            if (F3 > 0)
+            if (F3 > 0) {
                 c.TextOut(r.Right - c.TextWidth(code), r.Bottom + 2, code);
+                m_peselCodeBox = TRectL{r.Right - c.TextWidth(code), r.Bottom + 2, r.Right, r.Bottom + 2 + F3};
+            }
             c.SetFontName(keptFace);
             c.SetFontHeight(keptHeight);
             c.SetBold(keptBold);
