@@ -2,6 +2,7 @@
 #include "document/svGraphics.h"
 
 #include "document/svLayout.h"
+#include "printing/svBarcode.h"
 
 #include <QFontMetrics>
 #include <QHash>
@@ -159,6 +160,11 @@ void TCanvas::StretchDraw(const TRectL& r, const QImage& picture)
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     m_painter.drawImage(QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top), picture);
     m_painter.restore();
+}
+
+void TCanvas::Barcode(const QString& digits, int barHeight, const TRectL& r)
+{
+    DrawBarcode(m_painter, digits, barHeight, QRectF(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top));
 }
 
 void FitText(TCanvas& canvas, const TRectL& r, const QString& text, int maxHeight, int hAlign, int vAlign)

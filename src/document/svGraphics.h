@@ -29,6 +29,7 @@ class TCanvas
 {
 public:
     explicit TCanvas(QPainter& painter);
+    virtual ~TCanvas() = default;
 
     QPainter& Painter() { return m_painter; }
 
@@ -48,10 +49,13 @@ public:
 
     int TextWidth(const QString& text);
     int TextHeight(const QString& text);
-    void TextOut(int x, int y, const QString& text);
-    void Line(int x1, int y1, int x2, int y2);
+    // The three drawing operations are virtual so that a canvas can also record what it draws.
+    virtual void TextOut(int x, int y, const QString& text);
+    virtual void Line(int x1, int y1, int x2, int y2);
     // Draws the picture scaled into the rectangle (right and bottom exclusive).
-    void StretchDraw(const TRectL& r, const QImage& picture);
+    virtual void StretchDraw(const TRectL& r, const QImage& picture);
+    // Paints the GS1-128 symbol of the digits, bars barHeight units high, stretched into r.
+    virtual void Barcode(const QString& digits, int barHeight, const TRectL& r);
 
     // The QFont realising the current face, style and cell height on this device.
     QFont RealFont();

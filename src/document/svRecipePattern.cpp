@@ -3,7 +3,6 @@
 #include "document/svRecipe.h"
 
 #include "document/svLayout.h"
-#include "printing/svBarcode.h"
 #include "shell/svGlobals.h"
 
 #include <QPainter>
@@ -11,7 +10,7 @@
 void TRecipe::drawBarcode(TCanvas& canvas, const QString& digits, int barHeight, const TRectL& r)
 {
     // Bars are painted as a symbol of its own size in units stretched into the rectangle.
-    DrawBarcode(canvas.Painter(), digits, barHeight, QRectF(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top));
+    canvas.Barcode(digits, barHeight, r);
 }
 
 void TRecipe::drawPattern20111223(TCanvas& c)
