@@ -346,3 +346,22 @@ TEST_F(FormData, AnnotationAndPatient)
     EXPECT_LE(moved[0].y1 + moved[0].fontHeight, codeText.y1);
 }
 } // namespace
+
+namespace
+{
+TEST_F(FormTest, TinyAndEmptyFormsDrawWithoutFault)
+{
+    // The preview draws forms a few pixels high; a zero-sized form must not fail either.
+    QImage logo(30, 10, QImage::Format_RGB32);
+    logo.fill(Qt::blue);
+    for (int height : {0, 1, 7, 23, 60, 140}) {
+        SCOPED_TRACE(height);
+        auto form = makeForm({150, 99, 210}, 5);
+        fillFullPrescription(*form, &logo);
+        form->SetFormHeight(height);
+        form->SetFormWidth(height * 99 / 210);
+        const QImage img = render(*form, 150, 5);
+        EXPECT_FALSE(img.isNull());
+    }
+}
+} // namespace
