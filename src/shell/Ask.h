@@ -7,7 +7,7 @@
 #include <QString>
 #include <functional>
 
-enum class AskIcon { Information, Warning, Error, Question };
+enum class AskIcon { Information, Warning, Error, Question, None };
 
 enum class AskButtons { Ok, YesNo, YesNoCancel, OkCancel };
 

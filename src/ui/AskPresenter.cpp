@@ -15,6 +15,7 @@ AskAnswer present(const AskBox& box)
     case AskIcon::Warning: icon = QMessageBox::Warning; break;
     case AskIcon::Error: icon = QMessageBox::Critical; break;
     case AskIcon::Question: icon = QMessageBox::Question; break;
+    case AskIcon::None: icon = QMessageBox::NoIcon; break;
     default: break;
     }
     QMessageBox mb(icon, box.title, box.text, QMessageBox::NoButton, QApplication::activeWindow());
