@@ -73,20 +73,37 @@ QString attr(const pugi::xml_node& node, const char* name, EXMZ missing)
     return text(a.value());
 }
 
-QList<TXMZPool> cutRuns(const QStringList& numbers)
+// A number's text held without allocation; a text longer than any prescription number is
+// kept whole in a QString.
+class NumberText
 {
-    QList<TXMZPool> runs;
-    for (qsizetype k = 0; k < numbers.size(); ++k) {
-        if (k == 0 || !IsNextNumber(numbers.at(k - 1), numbers.at(k)))
-            runs.append({numbers.at(k), numbers.at(k)});
-        else
-            runs.last().last = numbers.at(k);
+public:
+    void assign(const char* utf8)
+    {
+        const size_t n = std::strlen(utf8);
+        bool ascii = n <= sizeof(m_buf) / sizeof(m_buf[0]);
+        for (size_t i = 0; ascii && i < n; ++i) {
+            ascii = static_cast<unsigned char>(utf8[i]) < 0x80;
+            m_buf[i] = char16_t(utf8[i]);
+        }
+        if (ascii) {
+            m_view = QStringView(m_buf, qsizetype(n));
+        } else {
+            m_long = QString::fromUtf8(utf8);
+            m_view = m_long;
+        }
     }
-    return runs;
-}
+    QStringView view() const { return m_view; }
+
+private:
+    char16_t m_buf[32] = {};
+    QString m_long;
+    QStringView m_view;
+};
+
 } // namespace
 
-bool TTestNumber::Test(const QString& number) const
+bool TTestNumber::Test(QStringView number) const
 {
     const qsizetype n = number.size();
     return (n == 20 || n == 22) && IsWellFormedNumber(number) && HasValidCheckDigit(number);
@@ -164,15 +181,25 @@ std::unique_ptr<TXMZFacade> TXMZFacade::Load(const QByteArray& xml, const IXMZTe
             const std::vector<pugi::xml_node> ns = descendants(lekarz, "n");
             if (ns.empty())
                 throw Fault{EXMZ::NoTagN};
-            QStringList numbers;
-            numbers.reserve(qsizetype(ns.size()));
+            // Runs are cut while the numbers are checked; only the ends of runs become texts.
+            NumberText texts[2];
+            int cur = 0;
+            bool first = true;
             for (const pugi::xml_node& n : ns) {
-                const QString number = text(n.first_child().value());
+                texts[cur].assign(n.first_child().value());
+                const QStringView number = texts[cur].view();
+                const QStringView previous = texts[1 - cur].view();
                 if (test && !test->Test(number))
                     throw Fault{EXMZ::WrongNumber};
-                numbers.append(number);
+                if (first || !IsNextNumber(previous, number)) {
+                    if (!first)
+                        d.pools.last().last = previous.toString();
+                    d.pools.append({number.toString(), QString()});
+                }
+                first = false;
+                cur = 1 - cur;
             }
-            d.pools = cutRuns(numbers);
+            d.pools.last().last = texts[1 - cur].view().toString();
             f->m_doctors.append(std::move(d));
         }
         if (typ == QLatin1String("L") && f->m_doctors.size() > 1)

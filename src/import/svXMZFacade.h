@@ -14,14 +14,14 @@ class IXMZTestNumber
 {
 public:
     virtual ~IXMZTestNumber() = default;
-    virtual bool Test(const QString& number) const = 0;
+    virtual bool Test(QStringView number) const = 0;
 };
 
 // Accepts exactly the numbers with a correct check digit (20 or 22 characters).
 class TTestNumber : public IXMZTestNumber
 {
 public:
-    bool Test(const QString& number) const override;
+    bool Test(QStringView number) const override;
 };
 
 // The structural faults; Parse is the parser's own error (its text is in the message).

@@ -5,7 +5,7 @@
 
 namespace
 {
-bool allDigits(const QString& t)
+bool allDigits(QStringView t)
 {
     for (QChar c : t)
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
@@ -14,12 +14,12 @@ bool allDigits(const QString& t)
 }
 
 // Character at 1-based position, or a null character beyond the end.
-QChar at(const QString& t, int pos)
+QChar at(QStringView t, int pos)
 {
     return pos >= 1 && pos <= t.size() ? t.at(pos - 1) : QChar();
 }
 
-qint64 digitsValue(const QString& t, int from, int to)
+qint64 digitsValue(QStringView t, int from, int to)
 {
     qint64 v = 0;
     for (int i = from; i <= to && i <= t.size(); ++i)
@@ -27,7 +27,7 @@ qint64 digitsValue(const QString& t, int from, int to)
     return v;
 }
 
-bool silesianAt(const QString& t, int offset)
+bool silesianAt(QStringView t, int offset)
 {
     // "12" at offset+1..offset+2, "9" at offset+14, "8" at offset+19.
     return t.mid(offset, 2) == QLatin1String("12") && at(t, offset + 14) == QLatin1Char('9')
@@ -35,13 +35,13 @@ bool silesianAt(const QString& t, int offset)
 }
 } // namespace
 
-bool IsWellFormedNumber(const QString& text)
+bool IsWellFormedNumber(QStringView text)
 {
     const auto n = text.size();
     if (n < 19 || n > 22 || !allDigits(text))
         return false;
     if (n == 22) {
-        const QString prefix = text.left(2);
+        const QStringView prefix = text.left(2);
         if (prefix == QLatin1String("01"))
             return at(text, 21) == QLatin1Char('8') || at(text, 21) == QLatin1Char('9');
         return prefix == QLatin1String("00");
@@ -49,12 +49,12 @@ bool IsWellFormedNumber(const QString& text)
     return true;
 }
 
-int NumberKindOf(const QString& text)
+int NumberKindOf(QStringView text)
 {
     if (!IsWellFormedNumber(text))
         return KindNone;
     if (text.size() >= 21) {
-        const QString prefix = text.left(2);
+        const QStringView prefix = text.left(2);
         if (prefix == QLatin1String("01"))
             return Kind2012;
         if (prefix == QLatin1String("00"))
@@ -64,7 +64,7 @@ int NumberKindOf(const QString& text)
     return silesianAt(text, 0) ? KindSilesian : Kind2007;
 }
 
-int CheckDigit(const QString& text)
+int CheckDigit(QStringView text)
 {
     static const int w2007[4] = {1, 3, 7, 9};
     static const int w2012[4] = {7, 9, 1, 3};
@@ -84,14 +84,14 @@ QString AppendCheckDigit(const QString& text)
     return text + QChar('0' + CheckDigit(text));
 }
 
-bool HasValidCheckDigit(const QString& number)
+bool HasValidCheckDigit(QStringView number)
 {
     const int k = NumberKindOf(number);
-    const int body = (k == Kind2007 || k == KindSilesian) ? 19 : 21;
-    return number == AppendCheckDigit(number.left(body));
+    const qsizetype body = (k == Kind2007 || k == KindSilesian) ? 19 : 21;
+    return number.size() == body + 1 && CheckDigit(number.left(body)) == number.at(body).unicode() - '0';
 }
 
-qint64 SerialValue(const QString& number)
+qint64 SerialValue(QStringView number)
 {
     switch (NumberKindOf(number)) {
     case Kind2007:
@@ -136,7 +136,7 @@ QString NumberWithSerial(const QString& templateNumber, qint64 serial)
     }
 }
 
-bool SameConstantPart(const QString& a, const QString& b)
+bool SameConstantPart(QStringView a, QStringView b)
 {
     if (a.size() != 20 || b.size() != 20)
         return true;
@@ -153,7 +153,7 @@ bool SameConstantPart(const QString& a, const QString& b)
     }
 }
 
-qint64 PoolSize(const QString& first, const QString& last)
+qint64 PoolSize(QStringView first, QStringView last)
 {
     const int k = NumberKindOf(first);
     if (k == KindNone)
@@ -168,7 +168,7 @@ qint64 PoolSize(const QString& first, const QString& last)
     return 0;
 }
 
-bool IsNextNumber(const QString& a, const QString& b)
+bool IsNextNumber(QStringView a, QStringView b)
 {
     const qint64 va = SerialValue(a);
     const qint64 vb = SerialValue(b);
@@ -213,7 +213,7 @@ int ValidateRange(const QString& first, const QString& last, bool quiet)
     return 500;
 }
 
-QString BranchText(const QString& number)
+QString BranchText(QStringView number)
 {
     switch (NumberKindOf(number)) {
     case KindSilesian:
@@ -231,7 +231,7 @@ QString BranchText(const QString& number)
     }
 }
 
-QString CategoryText(const QString& number)
+QString CategoryText(QStringView number)
 {
     const int k = NumberKindOf(number);
     if (k != KindSilesianZero && k != Kind2012 && k != KindSilesian2012)
@@ -244,7 +244,7 @@ QString CategoryText(const QString& number)
     return QStringLiteral("??");
 }
 
-QString ContractText(const QString& number)
+QString ContractText(QStringView number)
 {
     if (NumberKindOf(number) != Kind2012)
         return QStringLiteral("??");
