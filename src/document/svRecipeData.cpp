@@ -296,7 +296,9 @@ void TRecipe::drawData(TCanvas& c)
         drawDrugLine(c, Medicines[size_t(i)], xl, yi, xr, fd);
         if (i < count - 1) {
             const int base = yi + R(2.6L * fd);
-            FitText(c, TRectL{xl, base + R(H * V(0.013)), L + R(H * (Hz(0.469) - Hz(0.06))), base + R(H * (V(0.013) + V(0.018)))},
+            // The separator stays above the next drug line instead of running into its text.
+            const int bottom = std::min(base + R(H * (V(0.013) + V(0.018))), yi + pitch);
+            FitText(c, TRectL{xl, base + R(H * V(0.013)), L + R(H * (Hz(0.469) - Hz(0.06))), bottom},
                     QStringLiteral("#"), 0, 1, 1);
         }
     }

@@ -7,6 +7,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 void TRecipe::drawBarcode(TCanvas& canvas, const QString& digits, int barHeight, const TRectL& r)
 {
     // Bars are painted as a symbol of its own size in units stretched into the rectangle.
@@ -124,7 +126,15 @@ void TRecipe::drawPattern20111223(TCanvas& c)
         const int y = T + R(H * (V(0.386) + V(0.002)));
         c.TextOut(x6, y, QStringLiteral("Rp"));
         const QString pay = QStringLiteral("Odpłatność");
-        c.TextOut(CentreIn(c.TextWidth(pay), L + R(H * (Hz(0.326) + V(0.008))), L + W - R(H * Hz(0.06))), y, pay);
+        const int low = L + R(H * (Hz(0.326) + V(0.008)));
+        const int high = L + W - R(H * Hz(0.06));
+        // Centred over the payment column; shrunk where it would reach the column's dashed line.
+        const int clear = x326 + std::max(f, 1) + 1;
+        const int kept = c.FontHeight();
+        while (c.FontHeight() > 1 && CentreIn(c.TextWidth(pay), low, high) < clear)
+            c.SetFontHeight(c.FontHeight() - 1);
+        c.TextOut(CentreIn(c.TextWidth(pay), low, high), y, pay);
+        c.SetFontHeight(kept);
     }
 
     // The line between the two date fields.

@@ -156,7 +156,9 @@ TEST_P(PatternProbe, CaptionsStandWhereTheFormulasPutThem)
     EXPECT_EQ(form->Stopka, QStringLiteral("Wydruk własny"));
     // "Uprawnienia" and "dodatkowe" share their left edge; "Odpłatność" sits right of the column line.
     EXPECT_EQ(find("Uprawnienia").x1, find("dodatkowe").x1);
-    EXPECT_GT(find("Odpłatność").x1, x(0.326));
+    // Clear of the payment column's dashed line even where the centred word would reach it.
+    EXPECT_GT(find("Odpłatność").x1, x(0.326) + f);
+    EXPECT_LE(find("Odpłatność").fontHeight, form->FontSlotHeight(9));
     EXPECT_EQ(find("Odpłatność").y1, find("Rp").y1);
     // No patient: the PESEL prints as nothing and no barcode is drawn.
     for (const DrawnOp& op : ops)
