@@ -219,3 +219,41 @@ TEST(BarcodePainting, StretchedSymbolsAreReadBack)
     }
 }
 } // namespace
+
+namespace
+{
+TEST(BarcodePainting, TurnedSymbolStaysRightOfAndBelowItsOrigin)
+{
+    // At 90 degrees the symbol turns counter-clockwise: Height wide, Width high, and Start ends
+    // up at the bottom.
+    TSVBarcode code;
+    code.SetTyp(bcCodeEAN128C);
+    code.SetText(QStringLiteral("123"));
+    code.SetHeight(10);
+    code.SetLeft(20);
+    code.SetTop(5);
+    code.SetAngle(90);
+    QImage img(60, 100, QImage::Format_RGB32);
+    img.fill(Qt::gray);
+    QPainter p(&img);
+    ASSERT_TRUE(code.PaintSymbol(p));
+    p.end();
+    int minX = 1000, maxX = -1, minY = 1000, maxY = -1;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixel(x, y) != QColor(Qt::gray).rgb()) {
+                minX = std::min(minX, x);
+                maxX = std::max(maxX, x);
+                minY = std::min(minY, y);
+                maxY = std::max(maxY, y);
+            }
+    EXPECT_EQ(minX, 20);
+    EXPECT_EQ(maxX, 29);
+    EXPECT_EQ(minY, 5);
+    EXPECT_EQ(maxY, 5 + 68 - 1);
+    // Start C begins with a bar two modules wide: the two bottom rows are black.
+    EXPECT_EQ(img.pixel(22, 72), qRgb(0, 0, 0));
+    EXPECT_EQ(img.pixel(22, 71), qRgb(0, 0, 0));
+    EXPECT_EQ(img.pixel(22, 70), qRgb(255, 255, 255));
+}
+} // namespace
