@@ -6,6 +6,7 @@
 #include "numbers/svNumbers.h"
 
 #include <QLocale>
+#include <QPaintDevice>
 #include <QPainter>
 
 #include <cmath>
@@ -135,6 +136,12 @@ void TRecipe::DrawDashedLine(TCanvas& canvas, int x1, int y1, int x2, int y2)
         canvas.Line(sx, sy, ex, ey);
     }
     canvas.SetPenStyle(keptStyle);
+}
+
+void SizeRecipeForDevice(TRecipe& recipe, const QPaintDevice& device)
+{
+    recipe.SetFormWidth(int((long double)FormWidthMM * device.logicalDpiX() / 25.4L));
+    recipe.SetFormHeight(int((long double)FormHeightMM * device.logicalDpiY() / 25.4L));
 }
 
 namespace

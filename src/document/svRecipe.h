@@ -11,6 +11,7 @@
 #include <array>
 #include <vector>
 
+class QPaintDevice;
 class QPainter;
 
 enum TrpSpecialKind : int { rpNone = 0, rpProFamilia = 1, rpProAuctore = 2 };
@@ -131,6 +132,11 @@ private:
     TRectL m_peselValueBox;
     TRectL m_peselCodeBox;
 };
+
+// Sizes the form from FormWidthMM x FormHeightMM at the device's resolution (truncated device
+// units, as the sheet sizes its forms). With Left and Top set, Draw then prints it there:
+//     TRecipe form; SizeRecipeForDevice(form, printer); form.Left = x; form.Top = y; form.Draw(painter);
+void SizeRecipeForDevice(TRecipe& recipe, const QPaintDevice& device);
 
 // Code texts of the identifier barcodes, with their check digit (weights 7, 9, 1, 3 over the
 // characters that count). Empty when the identifier is too short to give one: no barcode then.

@@ -74,7 +74,8 @@ public:
     void SetWidth(int value);
 
     // Encodes Text (storing back its trimmed and padded form) into an element string.
-    // False with the Polish/English message of the class in *error when it cannot.
+    // False with the class's message in *error ("Barcode must be numeric", "TSVBarcode: wrong
+    // BarcodeType", "Range check error") when it cannot.
     bool Encode(QString* elements, QString* error = nullptr);
     QString LastError() const { return m_lastError; }
 

@@ -105,6 +105,17 @@ TEST(Recipe, AssignMedicinesMakesDeepCopies)
     EXPECT_EQ(r.Medicines[0].Nazwa, QStringLiteral("C"));
 }
 
+TEST(Recipe, SizedForTheDevicesResolution)
+{
+    QImage page(10, 10, QImage::Format_RGB32);
+    page.setDotsPerMeterX(11811); // 300 dpi
+    page.setDotsPerMeterY(11811);
+    TRecipe r;
+    SizeRecipeForDevice(r, page);
+    EXPECT_EQ(r.Width, 1169);  // 99 mm
+    EXPECT_EQ(r.Height, 2480); // 210 mm
+}
+
 struct CodeCase
 {
     const char* what;
