@@ -3,6 +3,7 @@
 #include "support/TestSupport.h"
 
 #include <QFile>
+#include <QDateTime>
 #include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -50,5 +51,31 @@ TEST(Printers, PdfPrinterWritesPagesOfThePaperChosen)
     EXPECT_TRUE(info.contains(QStringLiteral("595.2 x 419.52")) || info.contains(QStringLiteral("595.28 x 419.53"))
                 || info.contains(QStringLiteral("595 x 420")))
         << qPrintable(info);
+}
+} // namespace
+
+#include "support/Cups.h"
+
+namespace
+{
+TEST(Printers, RealCupsQueuePrintsThroughQPrinter)
+{
+    QString why;
+    const QString queue = EnsureCupsPdfQueue(&why);
+    if (queue.isEmpty())
+        GTEST_SKIP() << "CUPS is not usable here: " << qPrintable(why);
+    ASSERT_TRUE(Printers::Names().contains(queue));
+    auto printer = Printers::Open(queue);
+    ASSERT_TRUE(printer);
+    ASSERT_TRUE(printer->SetPaper(QStringLiteral("A4"))) << qPrintable(printer->PaperNames().join(", "));
+    const QString marker = QStringLiteral("solvira%1").arg(QDateTime::currentMSecsSinceEpoch());
+    printer->SetTitle(marker);
+    ASSERT_TRUE(printer->BeginDoc());
+    printer->Canvas()->drawText(300, 300, QStringLiteral("Zażółć gęślą jaźń"));
+    ASSERT_TRUE(printer->EndDoc());
+    const QString pdf = WaitForCupsPdf(marker);
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF arrived from the queue";
+    EXPECT_TRUE(pdfInfo(pdf).contains(QRegularExpression(QStringLiteral("Pages:\\s+1"))));
+    QFile::remove(pdf);
 }
 } // namespace
