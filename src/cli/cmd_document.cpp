@@ -4,6 +4,7 @@
 #include "document/svRecipe.h"
 #include "document/svRecipeJson.h"
 #include "printing/svBarcode.h"
+#include "printing/svFormSettings.h"
 #include "shell/svGlobals.h"
 
 #include <QDir>
@@ -36,25 +37,6 @@ int barcode(CliContext& ctx)
     return ExitDone;
 }
 
-// What a rendered form takes from the settings (provider, doctor, frames, barcodes, size).
-struct TFormSettings
-{
-    QStringList providerLines = {QString(), QString()}; // the two name lines, even when empty
-    QString symbolKCh;
-    bool frameExist = true;
-    int frameSize = 0;
-    QString fontName = QStringLiteral("Liberation Sans");
-    bool boldBase = false;
-    QString drukTekst = QStringLiteral("Dane podmiotu drukującego");
-    QString daneId, daneId1, daneId2;
-    int regonDrukuj = 0;
-    int nrPrawaDrukuj = 0;
-    QString regon;
-    int drugFrameWidth = 0;
-    int formWidthMM = 99;
-    int formHeightMM = 210;
-};
-
 // The settings a rendered form takes: the defaults of a new installation. Kept in this one
 // function so that it can read the data folder's settings row once the store offers it.
 bool loadFormSettings(TFormSettings* settings, QString* /*error*/)
@@ -66,29 +48,10 @@ bool loadFormSettings(TFormSettings* settings, QString* /*error*/)
 // What the sheet hands to every form from the settings.
 void applySettings(TRecipe& r, const TFormSettings& s, const QImage* logo)
 {
-    r.FrameExist = s.frameExist;
-    r.FrameSize = s.frameSize;
-    r.FontName = s.fontName;
-    r.BoldBase = s.boldBase;
-    r.Stopka = s.drukTekst;
-    r.DaneId = s.daneId;
-    r.DaneId1 = s.daneId1;
-    r.DaneId2 = s.daneId2;
-    r.RegonDrukuj = s.regonDrukuj;
-    r.NrPrawaDrukuj = s.nrPrawaDrukuj;
-    r.Regon = s.regon;
-    r.DrugFrameWidth = s.drugFrameWidth;
+    ApplyFormSettings(r, s);
     r.KasaChorych = s.symbolKCh;
     r.Swiadczeniodawca = s.providerLines;
     r.Logotyp = logo;
-}
-
-// The provider's logo from the data folder ("logopict" with the chosen picture's extension).
-QImage loadLogo()
-{
-    QString name;
-    FirstMatchingFileName(QDir::currentPath() + QStringLiteral("/logopict.*"), name);
-    return name.isEmpty() ? QImage() : QImage(QDir::current().filePath(name));
 }
 
 // One form on an A4 portrait page at the sheet's default place (centred both ways), drawn on
@@ -145,7 +108,7 @@ int render(CliContext& ctx)
     TFormSettings settings;
     if (!loadFormSettings(&settings, &error))
         return ctx.fail(error);
-    const QImage logo = loadLogo();
+    const QImage logo = LoadLogoPicture();
     const QImage* logoRef = logo.isNull() ? nullptr : &logo;
 
     if (suffix == QLatin1String("png")) {

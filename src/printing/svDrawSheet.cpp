@@ -141,3 +141,121 @@ void TSVDrawSheetGeometry::SetAuto(bool on)
     EqSpaceV = false;
     recomputePageRect();
 }
+
+#include <QPainter>
+
+TSVDrawSheet::TSVDrawSheet(QPainter* canvas, int border, std::unique_ptr<TSVNumGen> generator)
+    : TSVDrawSheetGeometry(border)
+    , Canvas(canvas)
+    , m_numGen(generator ? std::move(generator) : std::make_unique<TSVNumGen>())
+{
+    SetSettings(TFormSettings());
+}
+
+void TSVDrawSheet::SetSettings(const TFormSettings& settings)
+{
+    Settings = settings;
+    Swiadczeniodawca = settings.providerLines;
+    KasaChorych = settings.symbolKCh;
+}
+
+void TSVDrawSheet::Draw()
+{
+    if (!Canvas)
+        return;
+    if (PreviewMode()) {
+        QPainter& p = *Canvas;
+        p.save();
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawRect(0, 0, CanvasWidth, CanvasHeight);
+        p.setBrush(QColor(192, 192, 192));
+        p.drawRect(PageRect.Left + 3, PageRect.Top + 3, widthOf(PageRect), heightOf(PageRect));
+        p.setBrush(Qt::white);
+        p.setPen(QPen(Qt::black, 1));
+        p.drawRect(PageRect.Left, PageRect.Top, widthOf(PageRect) - 1, heightOf(PageRect) - 1);
+        p.restore();
+    }
+    DrawPage();
+}
+
+int TSVDrawSheet::DrawPage()
+{
+    if (!Canvas)
+        return 0;
+    int n = MaxNum();
+    QStringList numbers;
+    LastNumbers.clear();
+    if (DrNumer && n > 0) {
+        for (int i = 0; i < n; ++i) {
+            const QString number = m_numGen->NextNumber();
+            if (number.isEmpty())
+                break;
+            numbers << number;
+        }
+        n = int(numbers.size());
+    }
+    const int pageW = PageWidthMM();
+    if (pageW <= 0)
+        return 0;
+    FormWidthMM = Settings.formWidthMM;
+    FormHeightMM = Settings.formHeightMM;
+    const long double k = (long double)widthOf(PageRect) / pageW;
+    TRecipe form;
+    form.SetFormWidth(int(FormWidthMM * k));
+    form.SetFormHeight(int(FormHeightMM * k));
+    form.FormKind = FormKind;
+    form.DrRamki = DrRamki;
+    ApplyFormSettings(form, Settings);
+    form.Data = Data;
+    form.DataReal = DataReal;
+    form.Przewlekle = Przewlekle;
+    form.Uprawnienia = Uprawnienia;
+    form.Specjalny = Specjalny;
+    form.Signpict = Signpict;
+    if (DrSymbKCh)
+        form.KasaChorych = KasaChorych;
+    if (DrSwiadcz) {
+        form.Swiadczeniodawca = Swiadczeniodawca;
+        form.Logotyp = Logotyp;
+    }
+    form.Pacjent = Pacjent;
+    form.Pesel = Pesel;
+    if (!Medicines.empty())
+        form.AssignMedicines(Medicines);
+
+    QPainter& p = *Canvas;
+    p.save();
+    int shiftX = OriginX;
+    int shiftY = OriginY;
+    if (PreviewMode()) {
+        // The clip includes the right and bottom edges of the printable area.
+        p.setClipRect(QRect(QPoint(PrintableRect.Left, PrintableRect.Top), QPoint(PrintableRect.Right, PrintableRect.Bottom)));
+        shiftX = 0;
+        shiftY = 0;
+    }
+    int drawn = 0;
+    if (n > 0) {
+        const QList<QPoint> corners = PageGrid(HAlign, VAlign, widthOf(PageRect), heightOf(PageRect), form.Width,
+                                               form.Height, n, EqSpaceH, EqSpaceV);
+        for (const QPoint& c : corners) {
+            form.Left = PageRect.Left + c.x() + shiftX;
+            form.Top = PageRect.Top + c.y() + shiftY;
+            form.Numer = DrNumer && drawn < numbers.size() ? numbers.at(drawn) : QString();
+            if (!form.Numer.isEmpty())
+                LastNumbers << form.Numer;
+            p.save();
+            form.Draw(p);
+            p.restore();
+            ++drawn;
+        }
+    }
+    if (PreviewMode()) {
+        p.setClipping(false);
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(PageRect.Left, PageRect.Top, widthOf(PageRect) - 1, heightOf(PageRect) - 1);
+    }
+    p.restore();
+    return drawn;
+}

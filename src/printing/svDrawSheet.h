@@ -47,3 +47,54 @@ private:
     void recomputePageRect();
     void recomputePrintableRect();
 };
+
+#include "document/svRecipe.h"
+#include "printing/svFormSettings.h"
+#include "printing/svNumGen.h"
+
+#include <memory>
+#include <vector>
+
+class QPainter;
+
+// The sheet that draws: forms with their numbers on a page of a printer or a preview.
+class TSVDrawSheet : public TSVDrawSheetGeometry
+{
+public:
+    // The canvas is not owned; the generator is.
+    TSVDrawSheet(QPainter* canvas, int border, std::unique_ptr<TSVNumGen> generator);
+
+    QPainter* Canvas = nullptr;
+    int FormKind = 0;
+    bool DrRamki = true;
+    bool DrNumer = true;
+    bool DrSwiadcz = true;
+    bool DrSymbKCh = true;
+    TFormSettings Settings;     // from the settings at creation
+    QStringList Swiadczeniodawca;
+    QString KasaChorych;
+    std::vector<TMedicine> Medicines;
+    QStringList Pacjent;
+    QString Pesel;
+    QString Data;
+    QString DataReal;
+    QString Przewlekle;
+    QString Uprawnienia;
+    TrpSpecialKind Specjalny = rpNone;
+    const QImage* Logotyp = nullptr;  // not owned
+    const QImage* Signpict = nullptr; // not owned
+
+    TSVNumGen& NumGen() { return *m_numGen; }
+    void SetSettings(const TFormSettings& settings);
+    void ClearMedicines() { Medicines.clear(); }
+
+    // Preview: background, shadow and blank page, then the forms. Print: the forms alone.
+    void Draw();
+    // One page of forms. Answers how many forms were drawn.
+    int DrawPage();
+    // The numbers the last page carried, in drawing order.
+    QStringList LastNumbers;
+
+private:
+    std::unique_ptr<TSVNumGen> m_numGen;
+};
