@@ -222,12 +222,9 @@ QStringList Translate(const QString& statementIn)
     return {s};
 }
 
-bool ExecScript(const QStringList& statements, QString* error)
+bool ExecStatements(const QStringList& statements, QString* error)
 {
-    QSqlDatabase db = Connection();
-    if (!BeginImmediate(error))
-        return false;
-    QSqlQuery q(db);
+    QSqlQuery q(Connection());
     for (const QString& statement : statements) {
         // Each statement is translated when it runs: a rebuild must see the schema that the
         // statements before it made.
@@ -235,10 +232,20 @@ bool ExecScript(const QStringList& statements, QString* error)
             if (!q.exec(sql)) {
                 if (error)
                     *error = sqlError(q.lastError()) + QStringLiteral(" [") + statement + QLatin1Char(']');
-                Rollback();
                 return false;
             }
         }
+    }
+    return true;
+}
+
+bool ExecScript(const QStringList& statements, QString* error)
+{
+    if (!BeginImmediate(error))
+        return false;
+    if (!ExecStatements(statements, error)) {
+        Rollback();
+        return false;
     }
     return Commit(error);
 }
@@ -310,6 +317,8 @@ TQuery::TQuery(const QString& sql, const QVariantList& params)
     , m_params(params)
 {
 }
+
+TQuery::~TQuery() = default;
 
 void TQuery::SetSql(const QString& sql, const QVariantList& params)
 {

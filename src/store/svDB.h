@@ -40,6 +40,8 @@ QString FilePath();
 
 // Runs statements in order inside one transaction: all or nothing.
 bool ExecScript(const QStringList& statements, QString* error = nullptr);
+// The same inside a transaction the caller holds (no commit, no rollback).
+bool ExecStatements(const QStringList& statements, QString* error = nullptr);
 // One statement with bound parameters (?).
 bool Exec(const QString& sql, const QVariantList& params = {}, QString* error = nullptr);
 // The engine's form of a statement of the original dialect (exposed for tests).
@@ -61,6 +63,9 @@ class TQuery
 {
 public:
     explicit TQuery(const QString& sql = QString(), const QVariantList& params = {});
+    ~TQuery();
+    TQuery(const TQuery&) = delete;
+    TQuery& operator=(const TQuery&) = delete;
     void SetSql(const QString& sql, const QVariantList& params = {});
     bool Open(); // runs the SELECT; positions before the first row
     bool Next(); // moves to the next row; false at the end

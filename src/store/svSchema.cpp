@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 namespace
 {
@@ -197,19 +196,30 @@ QStringList CollectUpgradeStatements()
 
 bool UpgradeSchema(QString* error)
 {
+    // The write lock first: a second process starting at the same moment waits, then finds the
+    // schema current and collects nothing.
+    if (!Db::BeginImmediate(error))
+        return false;
     const QStringList statements = CollectUpgradeStatements();
     if (statements.isEmpty())
-        return true;
-    // A copy first: the upgrade changes the one file that holds every pool and patient.
+        return Db::Commit(error);
+    // A copy before anything changes: the file holds every pool and patient. Written beside
+    // and renamed, so a reader never sees half a copy.
     const QString path = Db::FilePath();
     const QString copy = path + QStringLiteral(".kopia");
-    QFile::remove(copy);
-    if (!QFile::copy(path, copy)) {
+    const QString partial = copy + QStringLiteral(".tmp");
+    QFile::remove(partial);
+    if (!QFile::copy(path, partial) || (QFile::exists(copy) && !QFile::remove(copy)) || !QFile::rename(partial, copy)) {
+        Db::Rollback();
         if (error)
             *error = QStringLiteral("Nie można utworzyć kopii bazy danych „%1”.").arg(copy);
         return false;
     }
-    const bool ok = Db::ExecScript(statements, error);
+    const bool ok = Db::ExecStatements(statements, error);
+    if (ok)
+        Db::Commit(error);
+    else
+        Db::Rollback();
     FreeSharedTables();
     return ok;
 }
@@ -218,17 +228,20 @@ bool CreateFreshDatabase(const QString& path, QString* error)
 {
     if (!Db::Open(path, error))
         return false;
+    // Under the write lock: of two processes creating the installation at once, the second
+    // finds the tables there.
+    if (!Db::BeginImmediate(error))
+        return false;
+    if (Db::TableExists(QStringLiteral("data_101")))
+        return Db::Commit(error);
     QStringList statements;
     for (const char* s : kOlderTables)
         statements << QString::fromUtf8(s);
-    if (!Db::ExecScript(statements, error))
-        return false;
-    if (!Db::BeginImmediate(error))
-        return false;
-    const bool loaded = loadTsv(QStringLiteral("drugs/atc.tsv"), QStringLiteral("data_107"), {"KOD_ATC", "NAZWA"}, error)
+    const bool ok = Db::ExecStatements(statements, error)
+        && loadTsv(QStringLiteral("drugs/atc.tsv"), QStringLiteral("data_107"), {"KOD_ATC", "NAZWA"}, error)
         && loadTsv(QStringLiteral("drugs/leki.tsv"), QStringLiteral("data_108"),
                    {"nazwa", "rodzajOpak", "dawka", "jm", "ilosc", "atc", "receptariusz"}, error);
-    if (!loaded) {
+    if (!ok) {
         Db::Rollback();
         return false;
     }
@@ -239,11 +252,18 @@ bool OpenStore(const QString& folder, QString* error)
 {
     const QString path = QDir(folder).filePath(Db::kFileName);
     QString cause;
-    const bool fresh = !QFileInfo::exists(path);
-    bool ok = fresh ? CreateFreshDatabase(path, &cause) : Db::Open(path, &cause);
-    if (ok && !fresh && !Db::TableExists(QStringLiteral("data_101"))) {
-        cause = QStringLiteral("plik nie zawiera tabel programu");
-        ok = false;
+    bool ok = Db::Open(path, &cause);
+    if (ok && !Db::TableExists(QStringLiteral("data_101"))) {
+        // A new installation, or one whose creation was cut off before anything was committed.
+        TQuery q(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        const bool empty = q.Open() && q.Next() && q.Field(0).toLongLong() == 0;
+        q.SetSql(QString());
+        if (empty) {
+            ok = CreateFreshDatabase(path, &cause);
+        } else {
+            cause = QStringLiteral("plik nie zawiera tabel programu");
+            ok = false;
+        }
     }
     if (ok)
         ok = UpgradeSchema(&cause);
@@ -255,8 +275,6 @@ bool OpenStore(const QString& folder, QString* error)
     }
     if (!ok) {
         Db::Close();
-        if (fresh)
-            QFile::remove(path);
         if (error)
             *error = QStringLiteral("Nie można otworzyć bazy danych „%1”: %2").arg(path, cause);
     }
