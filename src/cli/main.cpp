@@ -1,6 +1,7 @@
 // solvira-cli: the program's rules, store and printing for scripts and practice systems.
 #include "cli/Cli.h"
 #include "shell/svGlobals.h"
+#include "store/svDB.h"
 
 #include <QDir>
 #include <QFile>
@@ -91,6 +92,8 @@ int main(int argc, char** argv)
         return ExitDone;
     }
     const int rc = command->run(ctx);
+    // The store is closed before the application object goes.
+    Db::Close();
     out.flush();
     err.flush();
     return rc;

@@ -267,6 +267,10 @@ bool OpenStore(const QString& folder, QString* error)
     }
     if (ok)
         ok = UpgradeSchema(&cause);
+    // The visits table that the upgrade creates is widened by the next upgrade; that one runs
+    // now, so an installation is current after one start and later starts change nothing.
+    if (ok && !CollectUpgradeStatements().isEmpty())
+        ok = UpgradeSchema(&cause);
     if (ok) {
         QStringList indexes;
         for (const char* s : kIndexes)
