@@ -1,0 +1,75 @@
+#include "import/svPulaImport.h"
+
+#include "import/btZipStream.h"
+#include "numbers/svNumbers.h"
+#include "shell/Ask.h"
+
+bool LoadXmzArchive(const QString& path, std::vector<TXmzEntry>* entries, QStringList* messages)
+{
+    entries->clear();
+    auto fail = [&](const QString& message) {
+        if (!message.isEmpty())
+            messages->append(message);
+        messages->append(kImportFailed);
+        entries->clear();
+        return false;
+    };
+    TZipFile zip(path);
+    if (!zip.isOpen())
+        return fail(zip.errorString());
+    TTestNumber test;
+    for (const QString& name : zip.EntryNames()) {
+        TZipFileStream stream(zip, name);
+        if (!stream.ok())
+            return fail(stream.errorString());
+        TXMZError error;
+        auto facade = TXMZFacade::Load(stream.data(), &test, &error);
+        if (!facade)
+            return fail(error.message);
+        entries->push_back({name, std::move(facade)});
+    }
+    return true;
+}
+
+QList<TPulaData> AllPools(const std::vector<TXmzEntry>& entries)
+{
+    QList<TPulaData> rows;
+    for (const TXmzEntry& e : entries)
+        for (const TXMZDoctor& d : e.facade->Doctors())
+            for (const TXMZPool& p : d.pools) {
+                TPulaData row;
+                row.Start = p.first;
+                row.End = p.last;
+                row.Status = 0;
+                rows.append(row);
+            }
+    return rows;
+}
+
+TImportResult ImportPools(const QList<TPulaData>& rows)
+{
+    TImportResult result;
+    QList<TPulaData> todo;
+    for (const TPulaData& r : rows)
+        if (r.Status == 0)
+            todo.append(r);
+    if (todo.isEmpty()) {
+        Ask::refused(QStringLiteral("brak pul numeracyjnych do zaimportowania"));
+        return result;
+    }
+    for (const TPulaData& r : todo) {
+        const bool stored = CheckPoolOverlap(r.Start, r.End, false) == 0 && AddPool(r.Start, r.End).has_value();
+        if (!stored) {
+            Ask::warning(QStringLiteral("wystąpił nieoczekiwany problem z importem puli:\r") + r.Start + QStringLiteral(" - ")
+                         + r.End + QStringLiteral("  (") + QString::number(PoolSize(r.Start, r.End)) + QLatin1Char(')'));
+            continue;
+        }
+        ++result.pools;
+        result.numbers += PoolSize(r.Start, r.End);
+    }
+    Ask::information(QStringLiteral("import został zakończony\rliczba zaimportowanych pul numeracyjnych: ")
+                     + QString::number(result.pools) + QStringLiteral("\r") + QStringLiteral("łączna liczba zaimportowanych recept: ")
+                     + QString::number(result.numbers));
+    result.accepted = result.pools > 0;
+    return result;
+}

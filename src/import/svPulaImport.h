@@ -1,0 +1,39 @@
+// Importing pools from an XMZ file: reading every entry of the archive (nothing is stored when
+// any entry fails), then storing the chosen pools with the overlap check, a warning for each
+// pool that cannot be stored, and the closing summary.
+#pragma once
+
+#include "import/svXMZFacade.h"
+#include "store/svDBPula.h"
+
+#include <QList>
+#include <QString>
+
+#include <memory>
+
+struct TXmzEntry
+{
+    QString name;
+    std::unique_ptr<TXMZFacade> facade;
+};
+
+// Reads and checks every entry. On a fault: false, and *messages holds the fault's message
+// (shown as the document reader shows it) followed by the import's failure message.
+bool LoadXmzArchive(const QString& path, std::vector<TXmzEntry>* entries, QStringList* messages);
+
+inline const QString kImportFailed = QStringLiteral("Import pul numeracyjnych zakończył się niepowodzeniem.");
+
+struct TImportResult
+{
+    int pools = 0;       // pools stored
+    qint64 numbers = 0;  // their PoolSize total
+    bool accepted = false; // at least one pool stored
+};
+
+// Stores the rows whose Status is 0, in order, through the pool store; every message goes
+// through Ask ("Uwaga" for overlaps and an empty list, "Ostrzeżenie" per failed pool, the
+// "Informacja" summary).
+TImportResult ImportPools(const QList<TPulaData>& rows);
+
+// Every pool of every doctor of every entry, as rows to import.
+QList<TPulaData> AllPools(const std::vector<TXmzEntry>& entries);
