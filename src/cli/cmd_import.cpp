@@ -19,8 +19,9 @@ int importXmz(CliContext& ctx)
     std::vector<TXmzEntry> entries;
     QStringList messages;
     if (!LoadXmzArchive(path, &entries, &messages)) {
+        // A structural message keeps its two lines.
         for (qsizetype i = 0; i + 1 < messages.size(); ++i)
-            ctx.err << QString(messages.at(i)).replace(QLatin1String("\r\n"), QLatin1String(" ")) << '\n';
+            ctx.err << QString(messages.at(i)).replace(QLatin1String("\r\n"), QLatin1String("\n")) << '\n';
         return ctx.refuse(messages.last());
     }
     if (list) {

@@ -92,7 +92,7 @@ TEST(ImportStore, AStructuralFaultStoresNothing)
     const QString data = dir.file(QStringLiteral("dane"));
     const CliRun r = runCli({"import", xmz}, data);
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, QStringLiteral("Błąd struktury pliku XMZ. Nieprawidłowa wartość atrybutu \"typ\" w znaczniku: \"recepty\".\n"
+    EXPECT_EQ(r.err, QStringLiteral("Błąd struktury pliku XMZ.\nNieprawidłowa wartość atrybutu \"typ\" w znaczniku: \"recepty\".\n"
                                     "Import pul numeracyjnych zakończył się niepowodzeniem.\n"));
     EXPECT_TRUE(runCli({"pool", "list"}, data).out.isEmpty());
 
