@@ -216,10 +216,15 @@ bool WildcardMatch(const QString& pattern, const QString& text, QChar wildcard)
 {
     if (!pattern.contains(wildcard))
         return true;
-    if (pattern.startsWith(wildcard))
-        return text.endsWith(pattern.mid(1));
-    if (pattern.endsWith(wildcard))
-        return text.startsWith(pattern.left(pattern.size() - 1));
+    // An empty rest matches every text, an empty (null) one too.
+    if (pattern.startsWith(wildcard)) {
+        const QString rest = pattern.mid(1);
+        return rest.isEmpty() || text.endsWith(rest);
+    }
+    if (pattern.endsWith(wildcard)) {
+        const QString rest = pattern.left(pattern.size() - 1);
+        return rest.isEmpty() || text.startsWith(rest);
+    }
     return false;
 }
 

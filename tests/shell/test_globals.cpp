@@ -64,6 +64,8 @@ TEST(Globals, WildcardMatch)
     for (const auto& c : cases)
         EXPECT_EQ(WildcardMatch(QString::fromLatin1(c.pattern), QStringLiteral("Kowalski"), QLatin1Char('%')), c.match)
             << c.pattern;
+    // A lone wildcard matches an empty text, also one read as null from the store.
+    EXPECT_TRUE(WildcardMatch(QStringLiteral("*"), QString(), QLatin1Char('*')));
 }
 
 TEST(Globals, Cp1250Order)
