@@ -46,8 +46,12 @@ QList<TPulaData> AllPools(const std::vector<TXmzEntry>& entries)
     return rows;
 }
 
-TImportResult ImportPools(const QList<TPulaData>& rows)
+TImportResult ImportPools(const QList<TPulaData>& rows, const TImportHooks& hooks)
 {
+    auto busy = [&](bool on) {
+        if (hooks.busy)
+            hooks.busy(on);
+    };
     TImportResult result;
     QList<TPulaData> todo;
     for (const TPulaData& r : rows)
@@ -57,16 +61,23 @@ TImportResult ImportPools(const QList<TPulaData>& rows)
         Ask::refused(QStringLiteral("brak pul numeracyjnych do zaimportowania"));
         return result;
     }
+    busy(true);
     for (const TPulaData& r : todo) {
+        // The overlap box of the store comes up under the busy cursor, as the store shows it.
         const bool stored = CheckPoolOverlap(r.Start, r.End, false) == 0 && AddPool(r.Start, r.End).has_value();
         if (!stored) {
+            busy(false);
             Ask::warning(QStringLiteral("wystąpił nieoczekiwany problem z importem puli:\r") + r.Start + QStringLiteral(" - ")
                          + r.End + QStringLiteral("  (") + QString::number(PoolSize(r.Start, r.End)) + QLatin1Char(')'));
+            busy(true);
             continue;
         }
         ++result.pools;
         result.numbers += PoolSize(r.Start, r.End);
     }
+    busy(false);
+    if (hooks.beforeSummary)
+        hooks.beforeSummary();
     Ask::information(QStringLiteral("import został zakończony\rliczba zaimportowanych pul numeracyjnych: ")
                      + QString::number(result.pools) + QStringLiteral("\r") + QStringLiteral("łączna liczba zaimportowanych recept: ")
                      + QString::number(result.numbers));

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 struct TXmzEntry
@@ -30,10 +31,18 @@ struct TImportResult
     bool accepted = false; // at least one pool stored
 };
 
+// What the import dialog does around the boxes: the busy cursor is off while a box is up, and
+// the dialog hides itself before the summary. Either may be left empty.
+struct TImportHooks
+{
+    std::function<void(bool busy)> busy;
+    std::function<void()> beforeSummary;
+};
+
 // Stores the rows whose Status is 0, in order, through the pool store; every message goes
 // through Ask ("Uwaga" for overlaps and an empty list, "Ostrzeżenie" per failed pool, the
 // "Informacja" summary).
-TImportResult ImportPools(const QList<TPulaData>& rows);
+TImportResult ImportPools(const QList<TPulaData>& rows, const TImportHooks& hooks = {});
 
 // Every pool of every doctor of every entry, as rows to import.
 QList<TPulaData> AllPools(const std::vector<TXmzEntry>& entries);

@@ -54,6 +54,40 @@ TEST(ImportStore, OverlapsAreSkippedWithTheirMessagesAndTheSummaryCountsTheRest)
     Db::Close();
 }
 
+TEST(ImportStore, OnlyStatusZeroRowsAreStoredAndTheCursorIsNormalWhileABoxIsUp)
+{
+    TempDataFolder dir;
+    QString error;
+    ASSERT_TRUE(Schema::OpenStore(dir.path(), &error)) << qPrintable(error);
+    ASSERT_TRUE(AddPool(Num(k20, 10), Num(k20, 20)));
+    AskRecorder boxes;
+    QStringList trace;
+    TImportHooks hooks;
+    hooks.busy = [&](bool on) { trace << QString::number(boxes.shown().size()) + (on ? "busy" : "idle"); };
+    hooks.beforeSummary = [&] { trace << QString::number(boxes.shown().size()) + "hide"; };
+    QList<TPulaData> rows(3);
+    rows[0].Start = Num(k20, 15), rows[0].End = Num(k20, 30);                       // overlaps
+    rows[1].Start = Num(k20, 40), rows[1].End = Num(k20, 49), rows[1].Status = 1; // not to be imported
+    rows[2].Start = Num(k20, 50), rows[2].End = Num(k20, 59);
+    const TImportResult result = ImportPools(rows, hooks);
+    EXPECT_EQ(result.pools, 1);
+    EXPECT_EQ(result.numbers, 10);
+    // The overlap box (1) under the busy cursor, the warning (2) with the normal one, the
+    // summary (3) after the dialog is hidden.
+    EXPECT_EQ(trace, QStringList({"0busy", "1idle", "2busy", "2idle", "2hide"}));
+    EXPECT_EQ(boxes.shown().size(), 3);
+    EXPECT_FALSE(FindPool(Num(k20, 40), Num(k20, 49)));
+    EXPECT_TRUE(FindPool(Num(k20, 50), Num(k20, 59)));
+
+    AskRecorder none;
+    trace.clear();
+    EXPECT_FALSE(ImportPools({rows[1]}, hooks).accepted);
+    EXPECT_TRUE(trace.isEmpty());
+    ASSERT_EQ(none.shown().size(), 1);
+    EXPECT_EQ(none.shown().at(0).title, QStringLiteral("Uwaga"));
+    Db::Close();
+}
+
 TEST(ImportStore, CliImportsTwoEntriesAndListsTheTree)
 {
     TempDataFolder dir;
