@@ -5,6 +5,9 @@
 #include "document/svRecipeJson.h"
 #include "printing/svBarcode.h"
 #include "printing/svFormSettings.h"
+#include "printing/svFormSettingsStore.h"
+#include "store/svDB.h"
+#include "store/svSchema.h"
 #include "shell/svGlobals.h"
 
 #include <QDir>
@@ -37,11 +40,16 @@ int barcode(CliContext& ctx)
     return ExitDone;
 }
 
-// The settings a rendered form takes: the defaults of a new installation. Kept in this one
-// function so that it can read the data folder's settings row once the store offers it.
-bool loadFormSettings(TFormSettings* settings, QString* /*error*/)
+// The settings a rendered form takes: the data folder's settings row when the folder holds a
+// database, else the defaults of a new installation.
+bool loadFormSettings(TFormSettings* settings, QString* error)
 {
     *settings = TFormSettings();
+    if (!QFileInfo::exists(QDir::current().filePath(Db::kFileName)))
+        return true;
+    if (!Schema::OpenStore(QDir::currentPath(), error))
+        return false;
+    *settings = FormSettingsFromStore();
     return true;
 }
 

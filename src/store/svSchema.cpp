@@ -79,6 +79,7 @@ const char* const kOlderTables[] = {
 const char* const kIndexes[] = {
     "CREATE INDEX IF NOT EXISTS data_101_zakres ON data_101(start, \"end\")",
     "CREATE INDEX IF NOT EXISTS data_102_pula ON data_102(idpool, start)",
+    "CREATE INDEX IF NOT EXISTS data_102_koniec ON data_102(idpool, \"end\", start)",
     "CREATE INDEX IF NOT EXISTS data_108_nazwa ON data_108(nazwa)",
     "CREATE INDEX IF NOT EXISTS data_107_kod ON data_107(KOD_ATC)",
 };
