@@ -31,6 +31,14 @@ bool LoadXmzArchive(const QString& path, std::vector<TXmzEntry>* entries, QStrin
     return true;
 }
 
+void ShowLoadFailure(const QStringList& messages)
+{
+    for (qsizetype i = 0; i + 1 < messages.size(); ++i)
+        ShowXmzError({EXMZ::None, messages.at(i)});
+    if (!messages.isEmpty())
+        Ask::show({Ask::kTitleMessage, AskIcon::Error, messages.last(), AskButtons::Ok});
+}
+
 QList<TPulaData> AllPools(const std::vector<TXmzEntry>& entries)
 {
     QList<TPulaData> rows;

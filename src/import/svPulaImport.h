@@ -24,6 +24,10 @@ bool LoadXmzArchive(const QString& path, std::vector<TXmzEntry>* entries, QStrin
 
 inline const QString kImportFailed = QStringLiteral("Import pul numeracyjnych zakończył się niepowodzeniem.");
 
+// Shows what LoadXmzArchive gave on a fault: the cause as the document reader shows its errors
+// (plain box, program title), then the failure message ("Komunikat", error icon).
+void ShowLoadFailure(const QStringList& messages);
+
 struct TImportResult
 {
     int pools = 0;       // pools stored

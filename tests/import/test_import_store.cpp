@@ -137,5 +137,19 @@ TEST(ImportStore, AStructuralFaultStoresNothing)
     EXPECT_TRUE(parse.err.endsWith(QStringLiteral("Import pul numeracyjnych zakończył się niepowodzeniem.\n")));
     EXPECT_EQ(parse.err.count(QLatin1Char('\n')), 2);
     EXPECT_EQ(runCli({"import", dir.file(QStringLiteral("brak.xmz"))}, data).exitCode, 1);
+
+    // What the dialog shows: the structural message as a plain box, then the failure box.
+    std::vector<TXmzEntry> entries;
+    QStringList messages;
+    EXPECT_FALSE(LoadXmzArchive(xmz, &entries, &messages));
+    EXPECT_TRUE(entries.empty()); // the entry read before the fault is dropped too
+    AskRecorder boxes;
+    ShowLoadFailure(messages);
+    ASSERT_EQ(boxes.shown().size(), 2);
+    EXPECT_EQ(boxes.shown().at(0).icon, AskIcon::None);
+    EXPECT_EQ(boxes.shown().at(0).text, XmzMessage(EXMZ::UnknownType));
+    EXPECT_EQ(boxes.shown().at(1).title, QStringLiteral("Komunikat"));
+    EXPECT_EQ(boxes.shown().at(1).icon, AskIcon::Error);
+    EXPECT_EQ(boxes.shown().at(1).text, kImportFailed);
 }
 } // namespace
