@@ -20,8 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     TTestNumber test;
     TZipFile zip(path);
     if (zip.isOpen()) {
-        for (const QString& name : zip.EntryNames()) {
-            TZipFileStream stream(zip, name);
+        for (qsizetype i = 0; i < zip.EntryNames().size(); ++i) {
+            TZipFileStream stream(zip, i);
             if (!stream.ok())
                 continue;
             TXMZError error;

@@ -70,8 +70,21 @@ bool TZipFile::ReadEntry(const QString& name, QByteArray* data, QString* error) 
             found = i;
     if (found < 0)
         return fail(QStringLiteral("Brak pozycji „%1” w archiwum.").arg(name));
+    return ReadEntryAt(found, data, error);
+}
 
-    const zip_uint64_t index = zip_uint64_t(m_indexes.at(found));
+bool TZipFile::ReadEntryAt(qsizetype position, QByteArray* data, QString* error) const
+{
+    auto fail = [&](const QString& message) {
+        if (error)
+            *error = message;
+        return false;
+    };
+    if (!m_zip)
+        return fail(m_error);
+    if (position < 0 || position >= m_indexes.size())
+        return fail(kDamaged);
+    const zip_uint64_t index = zip_uint64_t(m_indexes.at(position));
     zip_stat_t st;
     zip_stat_init(&st);
     if (zip_stat_index(m_zip, index, 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE))
@@ -102,6 +115,14 @@ bool TZipFile::ReadEntry(const QString& name, QByteArray* data, QString* error) 
 TZipFileStream::TZipFileStream(const TZipFile& archive, const QString& entryName)
 {
     m_ok = archive.ReadEntry(entryName, &m_data, &m_error);
+    setBuffer(&m_data);
+    if (m_ok)
+        m_ok = open(QIODevice::ReadOnly);
+}
+
+TZipFileStream::TZipFileStream(const TZipFile& archive, qsizetype position)
+{
+    m_ok = archive.ReadEntryAt(position, &m_data, &m_error);
     setBuffer(&m_data);
     if (m_ok)
         m_ok = open(QIODevice::ReadOnly);

@@ -33,6 +33,9 @@ public:
     // False with a message when it is missing, too large or cannot be unpacked.
     bool ReadEntry(const QString& name, QByteArray* data, QString* error = nullptr) const;
 
+    // The entry at a position of EntryNames(): names that differ only in case each get their own.
+    bool ReadEntryAt(qsizetype position, QByteArray* data, QString* error = nullptr) const;
+
 private:
     zip* m_zip = nullptr;
     QString m_error;
@@ -45,6 +48,7 @@ class TZipFileStream : public QBuffer
 {
 public:
     TZipFileStream(const TZipFile& archive, const QString& entryName);
+    TZipFileStream(const TZipFile& archive, qsizetype position);
     bool ok() const { return m_ok; }
     QString errorString() const { return m_error; }
 

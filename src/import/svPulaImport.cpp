@@ -18,8 +18,10 @@ bool LoadXmzArchive(const QString& path, std::vector<TXmzEntry>* entries, QStrin
     if (!zip.isOpen())
         return fail(zip.errorString());
     TTestNumber test;
-    for (const QString& name : zip.EntryNames()) {
-        TZipFileStream stream(zip, name);
+    const QStringList names = zip.EntryNames();
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString& name = names.at(i);
+        TZipFileStream stream(zip, i);
         if (!stream.ok())
             return fail(stream.errorString());
         TXMZError error;

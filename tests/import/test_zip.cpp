@@ -34,6 +34,19 @@ TEST(Zip, EntriesAreReadInOrderAndNamesMatchWithoutCase)
     EXPECT_EQ(filesBelow(dir.path()), QStringList{path}); // nothing written beside the archive
 }
 
+TEST(Zip, NamesDifferingOnlyInCaseAreReadByPosition)
+{
+    TempDataFolder dir;
+    const QString path = dir.file(QStringLiteral("pule.xmz"));
+    ASSERT_TRUE(WriteZip(path, {{"pula.xml", "<a/>"}, {"PULA.XML", "<b/>"}}));
+    TZipFile zip(path);
+    ASSERT_EQ(zip.EntryNames().size(), 2);
+    EXPECT_EQ(TZipFileStream(zip, QStringLiteral("PULA.XML")).readAll(), QByteArray("<a/>")); // the first match
+    EXPECT_EQ(TZipFileStream(zip, qsizetype(0)).readAll(), QByteArray("<a/>"));
+    EXPECT_EQ(TZipFileStream(zip, qsizetype(1)).readAll(), QByteArray("<b/>"));
+    EXPECT_FALSE(TZipFileStream(zip, qsizetype(2)).ok());
+}
+
 TEST(Zip, HostileArchivesWriteNothingAnywhere)
 {
     TempDataFolder dir(true);
