@@ -225,7 +225,7 @@ int printSingle(CliContext& ctx)
     d.HAlign = hAlign;
     d.VAlign = vAlign;
     d.Settings = FormSettingsFromStore();
-    prescription.Pacjent.Summary(d.PacjentLines, Clock::today());
+    prescription.Pacjent.Summary(d.PacjentLines, Clock::now());
     d.Pesel = prescription.Pacjent.pesel;
     d.Medicines = prescription.Leki;
     d.Przewlekle = prescription.Przewlekle ? QStringLiteral("1") : QString();

@@ -95,10 +95,10 @@ private:
     bool m_ok = true;
 };
 
-void readPatient(Reader& r, const QJsonObject& o, TPrescriptionPatient& p)
+void readPatient(Reader& r, const QJsonObject& o, TPacjent& p)
 {
     const QString where = QStringLiteral("pacjent");
-    p = TPrescriptionPatient();
+    p = TPacjent();
     p.idPacjenta = r.whole(o, "idPacjenta", where, 0);
     p.imie = r.text(o, "imie", where);
     p.nazwisko = r.text(o, "nazwisko", where);
@@ -158,58 +158,6 @@ void readDrug(Reader& r, const QJsonObject& o, int index, TMedicine& m)
                    .arg(PaymentLevelList().size() - 1));
 }
 } // namespace
-
-namespace
-{
-// Whole years from the earlier to the later date, negative when a is after b.
-int ageYears(const QDate& a, const QDate& b)
-{
-    const bool negative = a > b;
-    const QDate early = negative ? b : a;
-    const QDate late = negative ? a : b;
-    int years = 0;
-    if (late.year() != early.year()) {
-        years = late.year() - early.year();
-        if (late.month() < early.month() || (late.month() == early.month() && late.day() < early.day()))
-            --years;
-    }
-    return negative ? -years : years;
-}
-
-int ageMonths(const QDate& a, const QDate& b)
-{
-    const bool negative = a > b;
-    const QDate early = negative ? b : a;
-    const QDate late = negative ? a : b;
-    int months = (late.year() - early.year()) * 12 + (late.month() - early.month());
-    if (late.day() < early.day())
-        --months;
-    return negative ? -months : months;
-}
-} // namespace
-
-void TPrescriptionPatient::Summary(QStringList& lines, const QDate& today) const
-{
-    lines.clear();
-    QString name = TrimBlanks(TrimBlanks(imie) + QLatin1Char(' ') + TrimBlanks(nazwisko));
-    if (dataUr.isValid()) {
-        const int age = ageYears(dataUr, today);
-        if (age < 18 || age > 65) {
-            if (age >= 5)
-                name += QStringLiteral(" (%1 lat)").arg(age);
-            else if (age >= 3)
-                name += QStringLiteral(" (%1 lata)").arg(age);
-            else
-                name += QStringLiteral(" (%1 mies.)").arg(ageMonths(dataUr, today));
-        }
-    }
-    lines << name;
-    QString street = TrimBlanks(TrimBlanks(ulica) + QLatin1Char(' ') + TrimBlanks(nrDomu));
-    if (!IsBlank(nrMieszk))
-        street += QLatin1Char('/') + TrimBlanks(nrMieszk);
-    lines << street;
-    lines << TrimBlanks(TrimBlanks(kodPocztowy) + QLatin1Char(' ') + TrimBlanks(miasto));
-}
 
 bool ReadPrescriptionJson(const QByteArray& json, TPrescriptionJson* out, QString* error)
 {
@@ -291,7 +239,7 @@ bool ReadPrescriptionJsonFile(const QString& path, TPrescriptionJson* out, QStri
 void FillRecipe(TRecipe& recipe, const TPrescriptionJson& p)
 {
     recipe.Pacjent.clear();
-    p.Pacjent.Summary(recipe.Pacjent, Clock::today());
+    p.Pacjent.Summary(recipe.Pacjent, Clock::now());
     recipe.Pesel = p.Pacjent.pesel;
     recipe.Uprawnienia = p.Uprawnienia;
     recipe.Przewlekle = p.Przewlekle ? QStringLiteral("1") : QString();

@@ -12,6 +12,7 @@
 #pragma once
 
 #include "document/svRecipe.h"
+#include "store/svDBPacjent.h"
 
 #include <QDate>
 #include <QString>
@@ -19,36 +20,9 @@
 
 #include <vector>
 
-// The patient of a JSON prescription, under the field names of the patient record. A stand-in
-// until the patient record of the store can be used here; Summary gives the printed lines.
-struct TPrescriptionPatient
-{
-    qint32 idPacjenta = 0;
-    QString imie;
-    QString nazwisko;
-    QString pesel;
-    QString miasto;
-    QString kodPocztowy;
-    QString ulica;
-    QString nrDomu;
-    QString nrMieszk;
-    QString plec;
-    QString telefon;
-    QDate dataUr;
-    QString KCh;
-    bool przewlekle = false;
-    QString uprawnienia;
-    bool proFamilia = false;
-    bool proAuctore = false;
-    QString uwagi;
-
-    // Name (with the age of a child or an elderly patient), street, postal code and town.
-    void Summary(QStringList& lines, const QDate& today) const;
-};
-
 struct TPrescriptionJson
 {
-    TPrescriptionPatient Pacjent;
+    TPacjent Pacjent;
     QString Uprawnienia;
     bool Przewlekle = false;
     QString DataReal; // yyyy-MM-dd or empty
