@@ -1,15 +1,9 @@
 // solvira: the desktop program.
-#include "shell/Ask.h"
-#include "shell/Paths.h"
-#include "shell/Startup.h"
 #include "shell/svGlobals.h"
-#include "shell/ui/TFormMain.h"
-#include "store/svDB.h"
-#include "store/svSchema.h"
 #include "ui/AskPresenter.h"
+#include "ui/ProgramMain.h"
 
 #include <QApplication>
-#include <QDir>
 
 #include <cstdio>
 
@@ -21,34 +15,6 @@ bool haveDisplay()
         || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
-int run(QApplication& app)
-{
-    QString error;
-    const QString folder = Paths::dataFolder();
-    if (!Paths::enterDataFolder(folder, &error)) {
-        Ask::error(error);
-        return 1;
-    }
-    // The store is opened (and brought up to date) before any window exists; a store that cannot be
-    // opened ends the program with its reason instead of a window on half a database.
-    if (!Schema::OpenStore(QDir::currentPath(), &error)) {
-        Ask::error(error);
-        return 1;
-    }
-    int code = 1;
-    {
-        TFormMain window(SplitCommandLine(app.arguments().mid(1)));
-        if (!window.FormCreate(&error)) {
-            Ask::error(error);
-        } else {
-            window.show();
-            code = app.exec();
-        }
-    }
-    FreeSharedTables();
-    Db::Close();
-    return code;
-}
 } // namespace
 
 int main(int argc, char** argv)
@@ -62,5 +28,5 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(kProductWord);
     QApplication::setApplicationDisplayName(kProductWord);
     AskPresenter::install();
-    return run(app);
+    return RunProgram(app.arguments().mid(1));
 }

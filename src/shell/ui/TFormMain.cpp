@@ -476,7 +476,9 @@ void TFormMain::SettingsToControls()
     auto* branch = findChild<QComboBox*>(QStringLiteral("CBSwKasaCh"));
     int found = -1;
     for (int i = 0; i < branch->count(); ++i)
-        if (!p.swd_symbolkch.isEmpty() && branch->itemText(i).left(3) == p.swd_symbolkch.left(3))
+        // The store keeps the symbol without its trailing blank ("12" for "12 ").
+        if (!p.swd_symbolkch.trimmed().isEmpty()
+            && branch->itemText(i).left(3).trimmed() == p.swd_symbolkch.left(3).trimmed())
             found = i;
     branch->setCurrentIndex(found);
     poolSettingsToControls();

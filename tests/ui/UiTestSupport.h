@@ -1,0 +1,59 @@
+// Helpers for driving modal windows and the main window in the widget tests.
+#pragma once
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+// Runs step on the first modal window that appears (polling), so a test can drive an exec()'d dialog.
+inline void OnModal(std::function<void(QWidget*)> step, int timeoutMs = 10000)
+{
+    auto* timer = new QTimer;
+    auto started = std::make_shared<QElapsedTimer>();
+    started->start();
+    QObject::connect(timer, &QTimer::timeout, [timer, step, started, timeoutMs] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            step(modal);
+        } else if (started->elapsed() > timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start(20);
+}
+
+template <typename T>
+T* Child(QWidget* parent, const char* name)
+{
+    return parent->findChild<T*>(QString::fromLatin1(name));
+}
+
+inline void Click(QWidget* parent, const char* name)
+{
+    auto* button = Child<QPushButton>(parent, name);
+    if (button)
+        QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Types text key by key; letters outside ASCII go as key events carrying their text, as an input method sends them.
+inline void TypeText(QWidget* widget, const QString& text)
+{
+    for (const QChar ch : text) {
+        if (ch.unicode() < 128) {
+            QTest::keyClick(widget, ch.toLatin1());
+        } else {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(widget, &press);
+            QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(widget, &release);
+        }
+    }
+}
