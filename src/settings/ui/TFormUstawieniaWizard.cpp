@@ -32,6 +32,8 @@ TFormUstawieniaWizard::TFormUstawieniaWizard(QWidget* parent)
         "rozpoczęcie korzystania z programu. Jakkolwiek konfigurację programu\n"
         "możesz odłożyć na później."));
     intro->setObjectName(QStringLiteral("LabelWstep"));
+    intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    intro->setContentsMargins(0, 16, 0, 0);
     m_pages->addWidget(page(1, intro, false, QStringLiteral("&Następna strona")));
 
     auto* provider = new QWidget;
@@ -61,7 +63,11 @@ TFormUstawieniaWizard::TFormUstawieniaWizard(QWidget* parent)
     branch->setObjectName(QStringLiteral("CBNFZ"));
     branch->addItems(BranchList());
     branch->setCurrentIndex(-1);
-    moreForm->addRow(QStringLiteral("oddział NFZ świadczeniodawcy"), branch);
+    // The long caption gets its own line so the list keeps its full width at any scaling.
+    auto* branchLabel = new QLabel(QStringLiteral("&oddział NFZ świadczeniodawcy"));
+    branchLabel->setBuddy(branch);
+    moreForm->addRow(branchLabel);
+    moreForm->addRow(branch);
     auto* printBranch = new QCheckBox(QStringLiteral("drukowanie numeru oddziału NFZ na recepcie"));
     printBranch->setObjectName(QStringLiteral("CBDrNfz"));
     printBranch->setChecked(true);

@@ -215,10 +215,11 @@ void TFormMain::buildStartPage()
     auto* welcome = new QPlainTextEdit;
     welcome->setObjectName(QStringLiteral("MemoWitaj"));
     welcome->setReadOnly(true);
+    // The sentences wrap with the box's width; only the greeting keeps a line of its own.
     welcome->setPlainText(QStringLiteral(
         "Lekarzu !\nWitaj w programie do kompleksowej obsługi procesu wystawiania RECEPT lekarskich. Narzędzie to "
-        "na pewno \nułatwi Ci pracę niezależnie od tego czy posiadasz komputer w swoim gabinecie, na zapleczu, czy "
-        "korzystasz z \nkomputera sporadycznie. Jeżeli po raz pierwszy uruchomiłeś program zapoznaj się z instrukcją "
+        "na pewno ułatwi Ci pracę niezależnie od tego czy posiadasz komputer w swoim gabinecie, na zapleczu, czy "
+        "korzystasz z komputera sporadycznie. Jeżeli po raz pierwszy uruchomiłeś program zapoznaj się z instrukcją "
         "w menu \"pomoc\"."));
     welcome->setMaximumHeight(110);
     layout->addWidget(welcome);
@@ -227,7 +228,7 @@ void TFormMain::buildStartPage()
     choose->setReadOnly(true);
     choose->setPlainText(QStringLiteral(
         "Interesującą Cię opcję programu możesz wybrać z poniższej listy, lub naciskając odpowiednią ikonę z listy "
-        "opcji \n(lewy obszar okna), lub też posługując się menu znajdującym się w górnej części okna."));
+        "opcji (lewy obszar okna), lub też posługując się menu znajdującym się w górnej części okna."));
     choose->setMaximumHeight(70);
     layout->addWidget(choose);
     int index = 0;
