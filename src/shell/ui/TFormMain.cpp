@@ -1,6 +1,7 @@
 #include "shell/ui/TFormMain.h"
 
 #include "settings/ui/TFormUstawieniaWizard.h"
+#include "settings/ui/TPanelUstawienia.h"
 #include "shell/Paths.h"
 #include "shell/svGlobals.h"
 #include "shell/ui/svShellWidgets.h"
@@ -258,26 +259,8 @@ void TFormMain::buildStartPage()
 
 void TFormMain::buildSettingsPanel()
 {
-    auto* layout = qobject_cast<QVBoxLayout*>(ui->PUstawienia->layout());
-    auto* tabs = new QTabWidget;
-    tabs->setObjectName(QStringLiteral("PCUstawienia"));
-    layout->addWidget(tabs);
-    auto* provider = new QWidget;
-    provider->setObjectName(QStringLiteral("TSSwiadczeniodawca"));
-    auto* form = new QFormLayout(provider);
-    addEdit(form, "EdSwNazwa1", "nazwa (wiersz 1)");
-    addEdit(form, "EdSwNazwa2", "nazwa (wiersz 2)");
-    addEdit(form, "EdSwAdres1", "adres (wiersz 3)");
-    addEdit(form, "EdSwAdres2", "adres (wiersz 4)");
-    addEdit(form, "EdSwDodInfo", "inne inf. (wiersz 5)");
-    addEdit(form, "EdIdLekarza", "dane id. lekarza", "imię i nazwisko lekarza");
-    auto* branch = new QComboBox;
-    branch->setObjectName(QStringLiteral("CBSwKasaCh"));
-    form->addRow(QStringLiteral("oddział NFZ"), branch);
-    addEdit(form, "EdRegon", "REGON");
-    addEdit(form, "EdProfilDaneId1", "specjalizacja", "nazwa specjalizacji");
-    addEdit(form, "EdProfilDaneId2", "prawo wyk. zawodu", "numer prawa wykonywania zawodu");
-    tabs->addTab(provider, QStringLiteral("Swiadczeniodawca"));
+    m_settingsPanel = new TPanelUstawienia(m_settings, ui->PUstawienia);
+    ui->PUstawienia->layout()->addWidget(m_settingsPanel);
 }
 
 void TFormMain::buildIssueFields()
@@ -461,27 +444,7 @@ void TFormMain::SetPrintProgress(int done, int total)
 
 void TFormMain::SettingsToControls()
 {
-    const TSwiadczeniodawca& p = m_settings.provider;
-    auto set = [this](const char* name, const QString& text) {
-        findChild<QLineEdit*>(QString::fromLatin1(name))->setText(text);
-    };
-    set("EdSwNazwa1", p.swd_nazwa1);
-    set("EdSwNazwa2", p.swd_nazwa2);
-    set("EdSwAdres1", p.swd_adres1);
-    set("EdSwAdres2", p.swd_adres2);
-    set("EdSwDodInfo", p.swd_dodinfo);
-    set("EdRegon", p.swd_regon);
-    set("EdIdLekarza", m_settings.daneId);
-    set("EdProfilDaneId1", m_settings.daneId1);
-    set("EdProfilDaneId2", m_settings.daneId2);
-    auto* branch = findChild<QComboBox*>(QStringLiteral("CBSwKasaCh"));
-    int found = -1;
-    for (int i = 0; i < branch->count(); ++i)
-        // The store keeps the symbol without its trailing blank ("12" for "12 ").
-        if (!p.swd_symbolkch.trimmed().isEmpty()
-            && branch->itemText(i).left(3).trimmed() == p.swd_symbolkch.left(3).trimmed())
-            found = i;
-    branch->setCurrentIndex(found);
+    m_settingsPanel->ToControls();
     poolSettingsToControls();
     issueSettingsToControls();
     serialSettingsToControls();
@@ -489,18 +452,7 @@ void TFormMain::SettingsToControls()
 
 void TFormMain::ControlsToSettings()
 {
-    TSwiadczeniodawca& p = m_settings.provider;
-    auto get = [this](const char* name) { return findChild<QLineEdit*>(QString::fromLatin1(name))->text(); };
-    p.swd_nazwa1 = get("EdSwNazwa1");
-    p.swd_nazwa2 = get("EdSwNazwa2");
-    p.swd_adres1 = get("EdSwAdres1");
-    p.swd_adres2 = get("EdSwAdres2");
-    p.swd_dodinfo = get("EdSwDodInfo");
-    p.swd_regon = get("EdRegon");
-    m_settings.daneId = get("EdIdLekarza");
-    m_settings.daneId1 = get("EdProfilDaneId1");
-    m_settings.daneId2 = get("EdProfilDaneId2");
-    p.swd_symbolkch = findChild<QComboBox*>(QStringLiteral("CBSwKasaCh"))->currentText().left(3);
+    m_settingsPanel->FromControls();
     poolControlsToSettings();
     issueControlsToSettings();
     serialControlsToSettings();

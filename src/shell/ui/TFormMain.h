@@ -17,6 +17,7 @@ class QTimer;
 class QAction;
 class TFormSplash;
 class TPrintProgressPanel;
+class TPanelUstawienia;
 namespace Ui
 {
 class TFormMain;
@@ -84,6 +85,7 @@ private:
     QPointer<TFormSplash> m_splash;
     TPrintProgressPanel* m_progress = nullptr;
     QLabel* m_hint = nullptr;
+    TPanelUstawienia* m_settingsPanel = nullptr;
     QTimer* m_bannerTimer = nullptr;
 };
 

@@ -1,0 +1,36 @@
+// The settings panel: four tabs of settings and the defaults button; transfers to and from TUstawienia.
+#pragma once
+
+#include "settings/svUstawienia.h"
+
+#include <QWidget>
+
+class QLabel;
+
+class TPanelUstawienia : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TPanelUstawienia(TUstawienia& settings, QWidget* parent = nullptr);
+
+    // The panel's share of SettingsToControls / ControlsToSettings (the caller loads and saves).
+    void ToControls();
+    void FromControls();
+    void PatternChanged();
+    void RestoreDefaults();
+    // Loads or removes the signature ("drukpict") or logo ("logopict") picture of the program folder.
+    void LoadPicture(const QString& stem);
+    void RemovePicture(const QString& stem);
+
+private:
+    void showPicture(const QString& stem);
+    void updateSignatureControls();
+    QWidget* buildGeneral();
+    QWidget* buildFonts();
+    QWidget* buildProvider();
+    QWidget* buildAuthoring();
+    TUstawienia& m_settings;
+};
+
+// The font slots' control names, in slot order (01..10), without their prefixes.
+extern const char* const kFontSlotNames[10];
