@@ -36,8 +36,18 @@ TEST(DrugData, MainBaseIsCompleteAndInStoredOrder)
         EXPECT_TRUE(d.at(6) == QLatin1String("0") || d.at(6) == QLatin1String("1")) << "row " << i + 2;
         const qint64 odplat = TextToInt64(d.at(7));
         EXPECT_TRUE(odplat >= 0 && odplat <= 4 && IsDigit(d.at(7))) << "row " << i + 2;
-        if (i > 0) // the name lookup stops at the first name that no longer matches
-            EXPECT_LE(CompareCp1250(UpperPl(drugs.at(i - 1).at(0)), UpperPl(d.at(0))), 0) << "row " << i + 2;
+        EXPECT_EQ(d.at(5).size(), 7) << "row " << i + 2;
+        if (i > 0) {
+            // The name lookup stops at the first name that no longer matches; equal names go by
+            // strength, then package, so that a rebuilt file keeps the same order.
+            const QStringList& p = drugs.at(i - 1);
+            int order = CompareCp1250(UpperPl(p.at(0)), UpperPl(d.at(0)));
+            if (order == 0)
+                order = CompareCp1250(p.at(2), d.at(2));
+            if (order == 0)
+                order = CompareCp1250(p.at(4), d.at(4));
+            EXPECT_LT(order, 0) << "row " << i + 2;
+        }
     }
 }
 
@@ -47,8 +57,11 @@ TEST(DrugData, EveryAtcLevelOfEveryDrugHasItsGroup)
     const QList<QStringList> groups = readTsv(QStringLiteral("drugs/atc.tsv"), &header);
     EXPECT_EQ(header, QStringLiteral("KOD_ATC\tNAZWA"));
     QSet<QString> codes;
+    QString previous;
     for (const QStringList& g : groups) {
         ASSERT_EQ(g.size(), 2);
+        EXPECT_LT(previous, g.at(0)) << qPrintable(g.at(0));
+        previous = g.at(0);
         EXPECT_FALSE(codes.contains(g.at(0))) << qPrintable(g.at(0));
         EXPECT_FALSE(IsBlank(g.at(1))) << qPrintable(g.at(0));
         codes.insert(g.at(0));
@@ -56,9 +69,11 @@ TEST(DrugData, EveryAtcLevelOfEveryDrugHasItsGroup)
     const QList<QStringList> drugs = readTsv(QStringLiteral("drugs/leki.tsv"), &header);
     for (const QStringList& d : drugs) {
         const QString atc = d.at(5);
-        for (int level : {1, 3, 4, 5, 7})
-            if (atc.size() >= level)
+        for (int level : {1, 3, 4, 5, 7}) {
+            if (atc.size() >= level) {
                 EXPECT_TRUE(codes.contains(atc.left(level))) << qPrintable(atc.left(level));
+            }
+        }
     }
 }
 } // namespace
