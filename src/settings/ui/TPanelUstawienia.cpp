@@ -136,6 +136,9 @@ QWidget* TPanelUstawienia::buildFonts()
         grid->addWidget(spin(("spCzcionkaRozmiar" + stem).constData(), 1, 999), i + 1, 1);
         auto* face = named(new QComboBox, ("CBUstawFont" + stem).constData(), fontHint);
         face->addItems(scalable);
+        // Long family names must not squeeze the row captions out of sight.
+        face->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        face->setMinimumContentsLength(8);
         grid->addWidget(face, i + 1, 2);
         auto* bold = named(new QCheckBox, ("CBUstawBold" + stem).constData());
         bold->setVisible(i != 3); // slot 04 keeps its value without showing the box
@@ -147,9 +150,12 @@ QWidget* TPanelUstawienia::buildFonts()
     QStringList families = QFontDatabase::families();
     families.sort();
     all->addItems(families);
+    all->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    all->setMinimumContentsLength(8);
     grid->addWidget(all, 11, 2);
     grid->addWidget(named(new QCheckBox(QStringLiteral("pogrubienie")), "CBUstawBoldStale"), 11, 3);
     grid->setRowStretch(12, 1);
+    grid->setColumnStretch(2, 1);
     return page;
 }
 
