@@ -116,6 +116,7 @@ TEST_F(ProgramTest, FreshFolderRunsTheWizardBeforeTheWindowThenNeverAgain)
     for (const TStored& s : nine)
         EXPECT_EQ(Stored(s.column).trimmed(), s.value) << s.column;
     EXPECT_TRUE(QFile::exists(folder.file("data_100.add")));
+    EXPECT_TRUE(QFile::exists(folder.file("solvira.ini")));
 
     bool wizardAgain = false;
     OnModal([&](QWidget* modal) { wizardAgain = true; modal->close(); }, 3000);

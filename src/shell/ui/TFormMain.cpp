@@ -2,6 +2,7 @@
 
 #include "settings/ui/TFormUstawieniaWizard.h"
 #include "settings/ui/TPanelUstawienia.h"
+#include "shell/Ask.h"
 #include "shell/Paths.h"
 #include "shell/svGlobals.h"
 #include "shell/ui/svShellWidgets.h"
@@ -12,6 +13,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFormLayout>
 #include <QImageReader>
@@ -279,7 +281,9 @@ bool TFormMain::FormCreate(QString* error)
 {
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     QString markerError;
-    UpdateVersionMarker(QCoreApplication::applicationDirPath(), &markerError);
+    // The data folder stands for the program folder: the marker and the discarded index files live there.
+    if (!UpdateVersionMarker(QDir::currentPath(), &markerError))
+        Ask::error(markerError);
     auto* branch = findChild<QComboBox*>(QStringLiteral("CBSwKasaCh"));
     branch->clear();
     branch->addItems(BranchList());
