@@ -11,10 +11,22 @@
 
 #include <functional>
 
+// Owner of the pending watchers, so a test can stop the ones that never fired before the next test runs.
+inline QObject& ModalWatchers()
+{
+    static QObject owner;
+    return owner;
+}
+
+inline void StopModalWatchers()
+{
+    qDeleteAll(ModalWatchers().findChildren<QTimer*>(Qt::FindDirectChildrenOnly));
+}
+
 // Runs step on the first modal window that appears (polling), so a test can drive an exec()'d dialog.
 inline void OnModal(std::function<void(QWidget*)> step, int timeoutMs = 10000)
 {
-    auto* timer = new QTimer;
+    auto* timer = new QTimer(&ModalWatchers());
     auto started = std::make_shared<QElapsedTimer>();
     started->start();
     QObject::connect(timer, &QTimer::timeout, [timer, step, started, timeoutMs] {

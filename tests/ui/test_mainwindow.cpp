@@ -36,6 +36,7 @@ protected:
     }
     void TearDown() override
     {
+        StopModalWatchers();
         SetUrlOpener([](const QUrl&) {});
         FreeSharedTables();
         Db::Close();

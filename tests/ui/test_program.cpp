@@ -23,7 +23,7 @@ namespace
 // Runs step on the main window once it is visible, then closes it so RunProgram returns.
 void OnMainWindow(std::function<void(TFormMain*)> step)
 {
-    auto* timer = new QTimer;
+    auto* timer = new QTimer(&ModalWatchers());
     QObject::connect(timer, &QTimer::timeout, [timer, step] {
         if (QApplication::activeModalWidget())
             return;
@@ -65,7 +65,11 @@ protected:
         qputenv("SOLVIRA_HOME", folder.path().toUtf8());
         SetUrlOpener([](const QUrl&) {});
     }
-    void TearDown() override { qunsetenv("SOLVIRA_HOME"); }
+    void TearDown() override
+    {
+        StopModalWatchers();
+        qunsetenv("SOLVIRA_HOME");
+    }
     // Reads a settings column with the store open, as the program left it.
     QString Stored(const char* column)
     {

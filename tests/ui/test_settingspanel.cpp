@@ -37,6 +37,7 @@ protected:
     }
     void TearDown() override
     {
+        StopModalWatchers();
         window.reset();
         FilePicker::clearQueue();
         FreeSharedTables();
