@@ -1,250 +1,91 @@
 #include "settings/ui/TPanelUstawienia.h"
 
+#include "document/svLayout.h"
 #include "shell/Ask.h"
 #include "shell/svGlobals.h"
 #include "ui/FilePicker.h"
+#include "ui_TPanelUstawienia.h"
 
-#include <QCheckBox>
-#include <QComboBox>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QFormLayout>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QImageReader>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTabWidget>
-#include <QVBoxLayout>
+#include <QSaveFile>
 
 const char* const kFontSlotNames[10] = {"ReceptaNapis", "DatyNapis", "NfzNapis", "SwiadczeniodawcaDane",
                                         "ReceptaNumer", "DatyNumer", "ProfilDane", "Stopka",
                                         "Odplatnosc", "PacjentNapis"};
 
-namespace
+struct TPanelUstawienia::TSlot
 {
-const char* const kSlotLabels[10] = {"napis \"Recepta\"", "napiy \"Data\", \"Dane lekarza\"",
-                                     "napisy \"Oddział NFZ\", \"Uprawnienia dod.\"", "dane świadczeniodawcy i pacjenta",
-                                     "numer recepty", "dane lekarza", "numer NFZ, uprawnienia",
-                                     "stopka (dane drukarni)", "napisy \"Rp\", \"Odpłatność\"",
-                                     "napisy \"Świadczeniodawca\", \"Pacjent\""};
-
-template <typename T>
-T* named(T* w, const char* name, const char* hint = nullptr)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    if (hint) {
-        w->setToolTip(QString::fromUtf8(hint));
-        w->setStatusTip(QString::fromUtf8(hint));
-    }
-    return w;
-}
-
-QSpinBox* spin(const char* name, int lo, int hi)
-{
-    auto* s = named(new QSpinBox, name);
-    s->setRange(lo, hi);
-    s->setKeyboardTracking(false);
-    return s;
-}
-
-QString tr8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-} // namespace
+    QSpinBox* size;
+    QComboBox* face;
+    QCheckBox* bold;
+};
 
 TPanelUstawienia::TPanelUstawienia(TUstawienia& settings, QWidget* parent)
     : QWidget(parent)
+    , ui(std::make_unique<Ui::TPanelUstawienia>())
     , m_settings(settings)
 {
-    setObjectName(QStringLiteral("PanelUstawienia"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* tabs = named(new QTabWidget, "PCUstawienia");
-    tabs->addTab(buildGeneral(), QStringLiteral("Ogolne"));
-    tabs->addTab(buildFonts(), QStringLiteral("Czcionki"));
-    tabs->addTab(buildProvider(), QStringLiteral("Swiadczeniodawca"));
-    tabs->addTab(buildAuthoring(), QStringLiteral("Autoring"));
-    layout->addWidget(tabs);
-    auto* defaults = named(new QPushButton(QStringLiteral("Domyslne ustawienia")), "btDefaultSettings");
-    connect(defaults, &QPushButton::clicked, this, &TPanelUstawienia::RestoreDefaults);
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(defaults);
-    layout->addLayout(row);
-}
+    ui->setupUi(this);
+    // The spins change by their buttons (and arrow keys) only, so a half-typed value never reaches a setting.
+    for (QSpinBox* spin : findChildren<QSpinBox*>())
+        if (auto* editor = spin->findChild<QLineEdit*>())
+            editor->setReadOnly(true);
 
-QWidget* TPanelUstawienia::buildGeneral()
-{
-    auto* page = named(new QWidget, "TSOgolne");
-    auto* form = new QFormLayout(page);
-    auto* pattern = named(new QComboBox, "CbWzorRecepty");
-    pattern->addItems({QStringLiteral("2007-05-17"), QStringLiteral("2011-12-23")});
-    connect(pattern, &QComboBox::currentIndexChanged, this, &TPanelUstawienia::PatternChanged);
-    form->addRow(QStringLiteral("wzór recepty"), pattern);
-    form->addRow(tr8("grubość ramek wewn."), spin("EdFrameSize", 0, 4));
-    form->addRow(named(new QCheckBox(tr8("obramowanie wewnętrzne")), "CBObramowanie"));
-    form->addRow(tr8("grubość ramek na leki"), spin("EdUstawRamkiWewnPrzeryw", 0, 4));
-    form->addRow(named(new QCheckBox(tr8("obramowanie leków")), "CbRamkiLekiDrukuj"));
-    const QStringList modes{QStringLiteral("nie"), QStringLiteral("tekst"), QStringLiteral("kod kreskowy")};
-    auto* regon = named(new QComboBox, "cbDrukujRegon");
-    regon->addItems(modes);
-    // These two lists are written into the settings at once.
-    connect(regon, &QComboBox::activated, this, [this](int i) { m_settings.regonDrukuj = i; });
-    form->addRow(QStringLiteral("drukuj REGON"), regon);
-    auto* right = named(new QComboBox, "cbDrukujNrPrawa");
-    right->addItems(modes);
-    connect(right, &QComboBox::activated, this, [this](int i) { m_settings.nrPrawaDrukuj = i; });
-    form->addRow(QStringLiteral("drukuj nr prawa"), right);
-    auto* size = new QHBoxLayout;
-    size->addWidget(spin("EdRcWidth", 98, 103));
-    size->addWidget(new QLabel(QStringLiteral("x")));
-    size->addWidget(spin("EdRcHeight", 203, 211));
-    size->addWidget(named(new QLabel(QStringLiteral("mm")), "LabelMm",
-                          "wysokość blankietu recepty w zakresie dopuszczalnym ustawowo (203 do 211 mm)"));
-    size->addStretch();
-    form->addRow(tr8("szerokość x wysokość recepty"), size);
-    return page;
-}
-
-QWidget* TPanelUstawienia::buildFonts()
-{
-    auto* page = named(new QWidget, "TSCzcionki");
-    auto* grid = new QGridLayout(page);
-    const char* heads[] = {"element", "rozmiar", "krój", "pogrubienie"};
-    for (int c = 0; c < 4; ++c) {
-        auto* head = new QLabel(tr8(heads[c]));
-        QFont f = head->font();
-        f.setBold(true);
-        head->setFont(f);
-        grid->addWidget(head, 0, c);
-    }
     QStringList scalable;
     for (const QString& family : QFontDatabase::families(QFontDatabase::Latin))
         if (QFontDatabase::isScalable(family))
             scalable << family;
-    const char* fontHint = "wybierz krój czcionki wykorzystywanej podczas drukowania tekstów na recepcie";
-    for (int i = 0; i < 10; ++i) {
-        const QByteArray stem = kFontSlotNames[i];
-        grid->addWidget(new QLabel(tr8(kSlotLabels[i])), i + 1, 0);
-        grid->addWidget(spin(("spCzcionkaRozmiar" + stem).constData(), 1, 999), i + 1, 1);
-        auto* face = named(new QComboBox, ("CBUstawFont" + stem).constData(), fontHint);
-        face->addItems(scalable);
-        // Long family names must not squeeze the row captions out of sight.
-        face->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        face->setMinimumContentsLength(8);
-        grid->addWidget(face, i + 1, 2);
-        auto* bold = named(new QCheckBox, ("CBUstawBold" + stem).constData());
-        bold->setVisible(i != 3); // slot 04 keeps its value without showing the box
-        grid->addWidget(bold, i + 1, 3);
-    }
-    auto* old = new QLabel(QStringLiteral("stary wzór recepty"));
-    grid->addWidget(old, 11, 0);
-    auto* all = named(new QComboBox, "CBUstawFont");
+    for (int i = 0; i < 10; ++i)
+        slot(i).face->addItems(scalable);
     QStringList families = QFontDatabase::families();
-    families.sort();
-    all->addItems(families);
-    all->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    all->setMinimumContentsLength(8);
-    grid->addWidget(all, 11, 2);
-    grid->addWidget(named(new QCheckBox(QStringLiteral("pogrubienie")), "CBUstawBoldStale"), 11, 3);
-    grid->setRowStretch(12, 1);
-    grid->setColumnStretch(2, 1);
-    return page;
+    families.sort(Qt::CaseInsensitive);
+    ui->CBUstawFont->addItems(families);
+    ui->CBUstawBoldSwiadczeniodawcaDane->setVisible(false); // slot 04 keeps its value without showing the box
+
+    connect(ui->CbWzorRecepty, &QComboBox::currentIndexChanged, this, &TPanelUstawienia::PatternChanged);
+    // These two lists are written into the settings at once.
+    connect(ui->cbDrukujRegon, &QComboBox::activated, this, [this](int i) { m_settings.regonDrukuj = i; });
+    connect(ui->cbDrukujNrPrawa, &QComboBox::activated, this, [this](int i) { m_settings.nrPrawaDrukuj = i; });
+    // The picture controls follow the text as it is typed, as they do when the settings are shown.
+    connect(ui->EdSign, &QPlainTextEdit::textChanged, this, &TPanelUstawienia::updateSignatureControls);
+    connect(ui->btDefaultSettings, &QPushButton::clicked, this, &TPanelUstawienia::RestoreDefaults);
+    connect(ui->BLogoWczytaj, &QPushButton::clicked, this, [this] { LoadPicture(QStringLiteral("logopict")); });
+    connect(ui->BLogoUsun, &QPushButton::clicked, this, [this] { RemovePicture(QStringLiteral("logopict")); });
+    connect(ui->BWczytaj, &QPushButton::clicked, this, [this] { LoadPicture(QStringLiteral("drukpict")); });
+    connect(ui->BUsun, &QPushButton::clicked, this, [this] { RemovePicture(QStringLiteral("drukpict")); });
 }
 
-QWidget* TPanelUstawienia::buildProvider()
-{
-    auto* page = named(new QWidget, "TSSwiadczeniodawca");
-    auto* form = new QFormLayout(page);
-    auto edit = [form](const char* name, const char* label, const char* hint = nullptr) {
-        form->addRow(tr8(label), named(new QLineEdit, name, hint));
-    };
-    edit("EdSwNazwa1", "nazwa (wiersz 1)");
-    edit("EdSwNazwa2", "nazwa (wiersz 2)");
-    edit("EdSwAdres1", "adres (wiersz 3)");
-    edit("EdSwAdres2", "adres (wiersz 4)");
-    edit("EdSwDodInfo", "inne inf. (wiersz 5)");
-    edit("EdIdLekarza", "dane id. lekarza", "imię i nazwisko lekarza");
-    auto* branch = named(new QComboBox, "CBSwKasaCh");
-    form->addRow(tr8("oddział NFZ"), branch);
-    edit("EdRegon", "REGON");
-    edit("EdProfilDaneId1", "specjalizacja", "nazwa specjalizacji");
-    edit("EdProfilDaneId2", "prawo wyk. zawodu", "numer prawa wykonywania zawodu");
-    return page;
-}
+TPanelUstawienia::~TPanelUstawienia() = default;
 
-QWidget* TPanelUstawienia::buildAuthoring()
+TPanelUstawienia::TSlot TPanelUstawienia::slot(int index) const
 {
-    auto* page = named(new QWidget, "TSAutoring");
-    auto* grid = new QGridLayout(page);
-    auto picture = [&](int row, const char* img, const char* load, const char* remove, const char* caption,
-                       const char* hints[3], const QString& stem) {
-        grid->addWidget(new QLabel(tr8(caption)), row, 0);
-        auto* image = named(new QLabel, img, hints[0]);
-        image->setFixedSize(160, 80);
-        image->setFrameShape(QFrame::StyledPanel);
-        image->setAlignment(Qt::AlignCenter);
-        grid->addWidget(image, row, 1);
-        auto* buttons = new QVBoxLayout;
-        auto* l = named(new QPushButton(QStringLiteral("Wczytaj")), load, hints[1]);
-        auto* r = named(new QPushButton(tr8("Usuń")), remove, hints[2]);
-        connect(l, &QPushButton::clicked, this, [this, stem] { LoadPicture(stem); });
-        connect(r, &QPushButton::clicked, this, [this, stem] { RemovePicture(stem); });
-        buttons->addWidget(l);
-        buttons->addWidget(r);
-        buttons->addStretch();
-        grid->addLayout(buttons, row, 2);
-    };
-    const char* logoHints[3] = {"logotyp świadczeniodawcy drukowany na recepcie", "wczytanie pliku z logotypem",
-                                "usunięcie logotypu"};
-    picture(0, "ImgLogo", "BLogoWczytaj", "BLogoUsun", "logotyp\nświadczeniodawcy", logoHints,
-            QStringLiteral("logopict"));
-    const char* signHints[3] = {"obraz drukowany w narożniku recepty (jeśli tekst jest pusty)",
-                                "wczytanie pliku z obrazem", "usunięcie obrazu"};
-    picture(1, "ImgSign", "BWczytaj", "BUsun", " sygnatura \nobraz", signHints, QStringLiteral("drukpict"));
-    grid->addWidget(new QLabel(QStringLiteral("tekst")), 2, 0);
-    auto* sign = named(new QPlainTextEdit, "EdSign");
-    sign->setMaximumHeight(70);
-    connect(sign, &QPlainTextEdit::textChanged, this, &TPanelUstawienia::updateSignatureControls);
-    grid->addWidget(sign, 2, 1, 1, 2);
-    auto* footer = named(new QComboBox, "cbStopkaPolozenie");
-    footer->addItems({QStringLiteral("Cała szerokość"), QStringLiteral("Pod danymi lekarza")});
-    grid->addWidget(footer, 3, 1);
-    grid->setRowStretch(4, 1);
-    grid->setColumnStretch(3, 1);
-    return page;
+    const QString stem = QString::fromLatin1(kFontSlotNames[index]);
+    return {findChild<QSpinBox*>(QStringLiteral("spCzcionkaRozmiar") + stem),
+            findChild<QComboBox*>(QStringLiteral("CBUstawFont") + stem),
+            findChild<QCheckBox*>(QStringLiteral("CBUstawBold") + stem)};
 }
 
 void TPanelUstawienia::PatternChanged()
 {
-    const bool current = findChild<QComboBox*>("CbWzorRecepty")->currentText() == QLatin1String("2011-12-23");
-    for (const char* stem : kFontSlotNames) {
-        const QByteArray s = stem;
-        for (const QByteArray& prefix : {QByteArray("spCzcionkaRozmiar"), QByteArray("CBUstawFont"),
-                                         QByteArray("CBUstawBold")})
-            findChild<QWidget*>(QString::fromLatin1(prefix + s))->setEnabled(current);
+    const bool current = ui->CbWzorRecepty->currentText() == QLatin1String("2011-12-23");
+    for (int i = 0; i < 10; ++i) {
+        const TSlot s = slot(i);
+        s.size->setEnabled(current);
+        s.face->setEnabled(current);
+        s.bold->setEnabled(current);
     }
-    for (const char* name : {"cbDrukujNrPrawa", "cbDrukujRegon", "cbStopkaPolozenie"})
-        findChild<QWidget*>(name)->setEnabled(current);
-    findChild<QWidget*>("CBUstawFont")->setEnabled(!current);
-    findChild<QWidget*>("CBUstawBoldStale")->setEnabled(!current);
+    ui->cbDrukujNrPrawa->setEnabled(current);
+    ui->cbDrukujRegon->setEnabled(current);
+    ui->cbStopkaPolozenie->setEnabled(current);
+    ui->CBUstawFont->setEnabled(!current);
+    ui->CBUstawBoldStale->setEnabled(!current);
 }
-
-namespace
-{
-template <typename T>
-T* child(QWidget* w, const QString& name)
-{
-    return w->findChild<T*>(name);
-}
-} // namespace
 
 void TPanelUstawienia::ToControls()
 {
@@ -255,53 +96,51 @@ void TPanelUstawienia::ToControls()
         s.frameexist = true;
         s.boldBase = true;
     }
-    auto* base = child<QComboBox>(this, "CBUstawFont");
-    base->setCurrentIndex(base->findText(s.swd_fontname));
+    ui->CBUstawFont->setCurrentIndex(ui->CBUstawFont->findText(s.swd_fontname));
     const TSwiadczeniodawca& p = s.provider;
-    child<QLineEdit>(this, "EdSwNazwa1")->setText(p.swd_nazwa1);
-    child<QLineEdit>(this, "EdSwNazwa2")->setText(p.swd_nazwa2);
-    child<QLineEdit>(this, "EdSwAdres1")->setText(p.swd_adres1);
-    child<QLineEdit>(this, "EdSwAdres2")->setText(p.swd_adres2);
-    child<QLineEdit>(this, "EdSwDodInfo")->setText(p.swd_dodinfo);
-    child<QLineEdit>(this, "EdRegon")->setText(p.swd_regon);
-    auto* pattern = child<QComboBox>(this, "CbWzorRecepty");
-    pattern->setCurrentIndex(pattern->findText(s.WzorRecepty));
+    ui->EdSwNazwa1->setText(p.swd_nazwa1);
+    ui->EdSwNazwa2->setText(p.swd_nazwa2);
+    ui->EdSwAdres1->setText(p.swd_adres1);
+    ui->EdSwAdres2->setText(p.swd_adres2);
+    ui->EdSwDodInfo->setText(p.swd_dodinfo);
+    ui->EdRegon->setText(p.swd_regon);
+    ui->CbWzorRecepty->setCurrentIndex(ui->CbWzorRecepty->findText(s.WzorRecepty));
     PatternChanged();
-    child<QComboBox>(this, "cbDrukujRegon")->setCurrentIndex(qBound(0, s.regonDrukuj, 2));
-    child<QComboBox>(this, "cbDrukujNrPrawa")->setCurrentIndex(qBound(0, s.nrPrawaDrukuj, 2));
-    child<QSpinBox>(this, "EdFrameSize")->setValue(s.swd_framesize);
-    child<QCheckBox>(this, "CBObramowanie")->setChecked(s.frameexist);
-    child<QCheckBox>(this, "CBUstawBoldStale")->setChecked(s.boldBase);
-    child<QPlainTextEdit>(this, "EdSign")->setPlainText(s.druk_Tekst);
-    child<QLineEdit>(this, "EdIdLekarza")->setText(s.daneId);
-    child<QLineEdit>(this, "EdProfilDaneId1")->setText(s.daneId1);
-    child<QLineEdit>(this, "EdProfilDaneId2")->setText(s.daneId2);
-    child<QCheckBox>(this, "CbRamkiLekiDrukuj")->setChecked(s.RamkiLekiWl);
-    child<QSpinBox>(this, "EdUstawRamkiWewnPrzeryw")->setValue(s.RamkiWewnPrzeryw);
+    ui->cbDrukujRegon->setCurrentIndex(qBound(0, s.regonDrukuj, 2));
+    ui->cbDrukujNrPrawa->setCurrentIndex(qBound(0, s.nrPrawaDrukuj, 2));
+    ui->EdFrameSize->setValue(s.swd_framesize);
+    ui->CBObramowanie->setChecked(s.frameexist);
+    ui->CBUstawBoldStale->setChecked(s.boldBase);
+    ui->EdSign->setPlainText(s.druk_Tekst);
+    ui->EdIdLekarza->setText(s.daneId);
+    ui->EdProfilDaneId1->setText(s.daneId1);
+    ui->EdProfilDaneId2->setText(s.daneId2);
+    ui->CbRamkiLekiDrukuj->setChecked(s.RamkiLekiWl);
+    ui->EdUstawRamkiWewnPrzeryw->setValue(s.RamkiWewnPrzeryw);
     for (int i = 0; i < 10; ++i) {
-        const QString stem = QString::fromLatin1(kFontSlotNames[i]);
-        auto* face = child<QComboBox>(this, "CBUstawFont" + stem);
-        face->setCurrentIndex(face->findText(s.Czcionka[i]));
-        child<QSpinBox>(this, "spCzcionkaRozmiar" + stem)->setValue(s.CzcionkaRozmiar[i]);
-        child<QCheckBox>(this, "CBUstawBold" + stem)->setChecked(s.Pogrub[i]);
+        const TSlot c = slot(i);
+        c.face->setCurrentIndex(c.face->findText(s.Czcionka[i]));
+        c.size->setValue(s.CzcionkaRozmiar[i]);
+        c.bold->setChecked(s.Pogrub[i]);
     }
-    child<QComboBox>(this, "cbStopkaPolozenie")->setCurrentIndex(qBound(0, s.StopkaPolozenie, 1));
+    ui->cbStopkaPolozenie->setCurrentIndex(qBound(0, s.StopkaPolozenie, 1));
     if (s.swd_rcwidth == 0)
         s.swd_rcwidth = 99;
     if (s.swd_rcheight == 0)
         s.swd_rcheight = 210;
-    child<QSpinBox>(this, "EdRcWidth")->setValue(s.swd_rcwidth);
-    child<QSpinBox>(this, "EdRcHeight")->setValue(s.swd_rcheight);
+    ui->EdRcWidth->setValue(s.swd_rcwidth);
+    ui->EdRcHeight->setValue(s.swd_rcheight);
+    FormWidthMM = s.swd_rcwidth;
+    FormHeightMM = s.swd_rcheight;
     showPicture(QStringLiteral("drukpict"));
     showPicture(QStringLiteral("logopict"));
-    auto* branch = child<QComboBox>(this, "CBSwKasaCh");
     int found = -1;
     // The store keeps the symbol without its trailing blank ("12" for "12 ").
-    for (int i = 0; i < branch->count(); ++i)
-        if (!p.swd_symbolkch.trimmed().isEmpty()
-            && branch->itemText(i).left(3).trimmed() == p.swd_symbolkch.left(3).trimmed())
+    const QString symbol = p.swd_symbolkch.left(3).trimmed();
+    for (int i = 0; i < ui->CBSwKasaCh->count() && !symbol.isEmpty(); ++i)
+        if (ui->CBSwKasaCh->itemText(i).left(3).trimmed() == symbol)
             found = i;
-    branch->setCurrentIndex(found);
+    ui->CBSwKasaCh->setCurrentIndex(found);
     updateSignatureControls();
 }
 
@@ -309,64 +148,70 @@ void TPanelUstawienia::FromControls()
 {
     TUstawienia& s = m_settings;
     TSwiadczeniodawca& p = s.provider;
-    p.swd_nazwa1 = child<QLineEdit>(this, "EdSwNazwa1")->text();
-    p.swd_nazwa2 = child<QLineEdit>(this, "EdSwNazwa2")->text();
-    p.swd_adres1 = child<QLineEdit>(this, "EdSwAdres1")->text();
-    p.swd_adres2 = child<QLineEdit>(this, "EdSwAdres2")->text();
-    p.swd_dodinfo = child<QLineEdit>(this, "EdSwDodInfo")->text();
-    p.swd_regon = child<QLineEdit>(this, "EdRegon")->text();
-    p.swd_symbolkch = child<QComboBox>(this, "CBSwKasaCh")->currentText().left(3);
-    s.swd_framesize = child<QSpinBox>(this, "EdFrameSize")->value();
-    s.swd_rcwidth = child<QSpinBox>(this, "EdRcWidth")->value();
-    s.swd_rcheight = child<QSpinBox>(this, "EdRcHeight")->value();
-    s.frameexist = child<QCheckBox>(this, "CBObramowanie")->isChecked();
-    s.boldBase = child<QCheckBox>(this, "CBUstawBoldStale")->isChecked();
-    s.druk_Tekst = child<QPlainTextEdit>(this, "EdSign")->toPlainText();
-    s.daneId = child<QLineEdit>(this, "EdIdLekarza")->text();
-    s.daneId1 = child<QLineEdit>(this, "EdProfilDaneId1")->text();
-    s.daneId2 = child<QLineEdit>(this, "EdProfilDaneId2")->text();
-    s.WzorRecepty = child<QComboBox>(this, "CbWzorRecepty")->currentText();
-    s.RamkiWewnPrzeryw = child<QSpinBox>(this, "EdUstawRamkiWewnPrzeryw")->value();
-    s.RamkiLekiWl = child<QCheckBox>(this, "CbRamkiLekiDrukuj")->isChecked();
-    s.regonDrukuj = child<QComboBox>(this, "cbDrukujRegon")->currentIndex();
-    s.nrPrawaDrukuj = child<QComboBox>(this, "cbDrukujNrPrawa")->currentIndex();
+    p.swd_nazwa1 = ui->EdSwNazwa1->text();
+    p.swd_nazwa2 = ui->EdSwNazwa2->text();
+    p.swd_adres1 = ui->EdSwAdres1->text();
+    p.swd_adres2 = ui->EdSwAdres2->text();
+    p.swd_dodinfo = ui->EdSwDodInfo->text();
+    p.swd_regon = ui->EdRegon->text();
+    p.swd_symbolkch = ui->CBSwKasaCh->currentText().left(3);
+    s.swd_framesize = ui->EdFrameSize->value();
+    s.swd_rcwidth = ui->EdRcWidth->value();
+    s.swd_rcheight = ui->EdRcHeight->value();
+    s.frameexist = ui->CBObramowanie->isChecked();
+    s.boldBase = ui->CBUstawBoldStale->isChecked();
+    s.druk_Tekst = ui->EdSign->toPlainText();
+    s.daneId = ui->EdIdLekarza->text();
+    s.daneId1 = ui->EdProfilDaneId1->text();
+    s.daneId2 = ui->EdProfilDaneId2->text();
+    s.WzorRecepty = ui->CbWzorRecepty->currentText();
+    s.RamkiWewnPrzeryw = ui->EdUstawRamkiWewnPrzeryw->value();
+    s.RamkiLekiWl = ui->CbRamkiLekiDrukuj->isChecked();
+    s.regonDrukuj = ui->cbDrukujRegon->currentIndex();
+    s.nrPrawaDrukuj = ui->cbDrukujNrPrawa->currentIndex();
     for (int i = 0; i < 10; ++i) {
-        const QString stem = QString::fromLatin1(kFontSlotNames[i]);
-        s.Czcionka[i] = child<QComboBox>(this, "CBUstawFont" + stem)->currentText();
-        s.CzcionkaRozmiar[i] = child<QSpinBox>(this, "spCzcionkaRozmiar" + stem)->value();
-        s.Pogrub[i] = child<QCheckBox>(this, "CBUstawBold" + stem)->isChecked();
+        const TSlot c = slot(i);
+        s.Czcionka[i] = c.face->currentText();
+        s.CzcionkaRozmiar[i] = c.size->value();
+        s.Pogrub[i] = c.bold->isChecked();
     }
-    s.StopkaPolozenie = child<QComboBox>(this, "cbStopkaPolozenie")->currentIndex();
-    const QString font = child<QComboBox>(this, "CBUstawFont")->currentText();
+    s.StopkaPolozenie = ui->cbStopkaPolozenie->currentIndex();
+    const QString font = ui->CBUstawFont->currentText();
     if (!font.trimmed().isEmpty())
         s.swd_fontname = font;
+    FormWidthMM = s.swd_rcwidth;
+    FormHeightMM = s.swd_rcheight;
 }
 
 void TPanelUstawienia::RestoreDefaults()
 {
     TUstawienia& s = m_settings;
     s.SetDefaults();
-    child<QSpinBox>(this, "EdFrameSize")->setValue(s.swd_framesize);
-    child<QCheckBox>(this, "CBObramowanie")->setChecked(s.frameexist);
-    child<QCheckBox>(this, "CBUstawBoldStale")->setChecked(s.boldBase);
-    child<QPlainTextEdit>(this, "EdSign")->setPlainText(s.druk_Tekst);
-    child<QLineEdit>(this, "EdIdLekarza")->setText(s.daneId);
-    child<QLineEdit>(this, "EdProfilDaneId1")->setText(s.daneId1);
-    child<QLineEdit>(this, "EdProfilDaneId2")->setText(s.daneId2);
-    child<QLineEdit>(this, "EdRegon")->setText(s.provider.swd_regon);
+    ui->EdFrameSize->setValue(s.swd_framesize);
+    ui->CBObramowanie->setChecked(s.frameexist);
+    ui->CBUstawBoldStale->setChecked(s.boldBase);
+    ui->EdSign->setPlainText(s.druk_Tekst);
+    ui->EdIdLekarza->setText(s.daneId);
+    ui->EdProfilDaneId1->setText(s.daneId1);
+    ui->EdProfilDaneId2->setText(s.daneId2);
+    ui->EdRegon->setText(s.provider.swd_regon);
     updateSignatureControls();
 }
 
 void TPanelUstawienia::showPicture(const QString& stem)
 {
-    auto* image = child<QLabel>(this, stem == QLatin1String("drukpict") ? "ImgSign" : "ImgLogo");
+    QLabel* image = stem == QLatin1String("drukpict") ? ui->ImgSign : ui->ImgLogo;
     QString name;
     FirstMatchingFileName(QDir::current().filePath(stem + QStringLiteral(".*")), name);
     QPixmap pixmap;
     if (!name.isEmpty())
         pixmap.load(QDir::current().filePath(QFileInfo(name).fileName()));
-    image->setPixmap(pixmap.isNull() ? QPixmap()
-                                     : pixmap.scaled(image->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    const qreal ratio = image->devicePixelRatioF();
+    if (!pixmap.isNull()) {
+        pixmap = pixmap.scaled(image->size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        pixmap.setDevicePixelRatio(ratio);
+    }
+    image->setPixmap(pixmap);
 }
 
 void TPanelUstawienia::LoadPicture(const QString& stem)
@@ -381,20 +226,27 @@ void TPanelUstawienia::LoadPicture(const QString& stem)
     const QString suffix = QFileInfo(chosen).suffix();
     const QString target = QDir::current().filePath(stem + (suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix));
     QString failure;
-    // Read the chosen picture first, so a file that is no picture leaves the current one in place.
-    QImageReader reader(chosen);
-    if (reader.read().isNull()) {
-        failure = reader.errorString();
+    // The picture is read into memory and checked before anything is deleted: the chosen file may be the
+    // current picture itself, and a file that is no picture must leave the current one in place.
+    QFile source(chosen);
+    QByteArray bytes;
+    if (!source.open(QIODevice::ReadOnly)) {
+        failure = source.errorString();
     } else {
+        bytes = source.readAll();
+        QBuffer buffer(&bytes);
+        QImageReader reader(&buffer);
+        if (reader.read().isNull())
+            failure = reader.errorString();
+    }
+    if (failure.isEmpty()) {
         DeleteMatchingFiles(QDir::current().filePath(stem + QStringLiteral(".*")));
-        QFile::remove(target);
-        if (!QFile::copy(chosen, target))
-            failure = QStringLiteral("nie można skopiować pliku do %1").arg(target);
+        QSaveFile copy(target);
+        if (!copy.open(QIODevice::WriteOnly) || copy.write(bytes) != bytes.size() || !copy.commit())
+            failure = copy.errorString();
     }
-    if (!failure.isEmpty()) {
+    if (!failure.isEmpty())
         Ask::error(QStringLiteral("Nie można załadować obrazka.\r") + failure);
-        return;
-    }
     showPicture(stem);
 }
 
@@ -406,7 +258,8 @@ void TPanelUstawienia::RemovePicture(const QString& stem)
 
 void TPanelUstawienia::updateSignatureControls()
 {
-    const bool text = !child<QPlainTextEdit>(this, "EdSign")->toPlainText().isEmpty();
-    for (const char* name : {"ImgSign", "BWczytaj", "BUsun"})
-        findChild<QWidget*>(name)->setEnabled(!text);
+    const bool text = !ui->EdSign->toPlainText().isEmpty();
+    ui->ImgSign->setEnabled(!text);
+    ui->BWczytaj->setEnabled(!text);
+    ui->BUsun->setEnabled(!text);
 }

@@ -5,13 +5,19 @@
 
 #include <QWidget>
 
-class QLabel;
+#include <memory>
+
+namespace Ui
+{
+class TPanelUstawienia;
+}
 
 class TPanelUstawienia : public QWidget
 {
     Q_OBJECT
 public:
     explicit TPanelUstawienia(TUstawienia& settings, QWidget* parent = nullptr);
+    ~TPanelUstawienia() override;
 
     // The panel's share of SettingsToControls / ControlsToSettings (the caller loads and saves).
     void ToControls();
@@ -23,12 +29,11 @@ public:
     void RemovePicture(const QString& stem);
 
 private:
+    struct TSlot;
+    TSlot slot(int index) const;
     void showPicture(const QString& stem);
     void updateSignatureControls();
-    QWidget* buildGeneral();
-    QWidget* buildFonts();
-    QWidget* buildProvider();
-    QWidget* buildAuthoring();
+    std::unique_ptr<Ui::TPanelUstawienia> ui;
     TUstawienia& m_settings;
 };
 
