@@ -94,28 +94,50 @@ TEST_F(MainWindowTest, FirstStartShowsTheWizardOnceAndStoresItsValues)
     EXPECT_FALSE(again);
 }
 
-TEST_F(MainWindowTest, WizardPagesGoBackAndForwardAndEscDoesNotLeave)
+TEST_F(MainWindowTest, WizardPagesFollowTheButtonsAndTheKeys)
 {
     TFormUstawieniaWizard wizard;
     wizard.show();
     EXPECT_EQ(wizard.Page(), 1);
-    QTest::keyClick(&wizard, Qt::Key_Escape);
-    EXPECT_TRUE(wizard.isVisible());
     Click(&wizard, "BtnNastepna1");
     EXPECT_EQ(wizard.Page(), 2);
+    EXPECT_EQ(wizard.focusWidget(), wizard.findChild<QLineEdit*>("EdNazwa1"));
     Click(&wizard, "BtnPoprzednia2");
     EXPECT_EQ(wizard.Page(), 1);
-    Click(&wizard, "BtnNastepna1");
-    Click(&wizard, "BtnNastepna2");
+    // Enter goes forward from any page, also from inside an edit.
+    QTest::keyClick(wizard.focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(wizard.Page(), 2);
+    TypeText(wizard.findChild<QLineEdit*>("EdNazwa1"), QStringLiteral("Gabinet"));
+    QTest::keyClick(wizard.findChild<QLineEdit*>("EdNazwa1"), Qt::Key_Return);
     EXPECT_EQ(wizard.Page(), 3);
+    EXPECT_TRUE(wizard.isVisible());
     EXPECT_EQ(wizard.findChild<QComboBox*>("CBNFZ")->currentIndex(), -1);
     const TFirstRunData data = wizard.Data();
+    EXPECT_EQ(data.provider.swd_nazwa1, QStringLiteral("Gabinet"));
     EXPECT_TRUE(data.provider.swd_symbolkch.isEmpty()); // no branch chosen stores an empty symbol
     EXPECT_TRUE(data.numerowanie);
     EXPECT_TRUE(data.druknrnfz);
     Click(&wizard, "BtnPomoc3");
     ASSERT_EQ(opened.size(), 1);
     EXPECT_TRUE(opened[0].toLocalFile().endsWith("help/201.html"));
+    EXPECT_TRUE(wizard.isVisible()); // help leaves the wizard open
+    QTest::keyClick(wizard.findChild<QComboBox*>("CBNFZ"), Qt::Key_Return);
+    EXPECT_FALSE(wizard.isVisible());
+    EXPECT_EQ(wizard.result(), QDialog::Accepted);
+}
+
+TEST_F(MainWindowTest, EscClosesTheWizardAndWhatItHoldsIsStored)
+{
+    OnModal([](QWidget* wizard) {
+        Click(wizard, "BtnNastepna1");
+        TypeText(Child<QLineEdit>(wizard, "EdNazwa1"), QStringLiteral("Gabinet Łąka"));
+        QTest::keyClick(Child<QLineEdit>(wizard, "EdNazwa1"), Qt::Key_Escape);
+    });
+    TFormMain window;
+    ASSERT_TRUE(window.FormCreate());
+    EXPECT_EQ(window.Settings().provider.swd_nazwa1, QStringLiteral("Gabinet Łąka"));
+    EXPECT_EQ(window.findChild<QLineEdit*>("EdSwNazwa1")->text(), QStringLiteral("Gabinet Łąka"));
+    EXPECT_TRUE(window.Settings().numerowanie);
 }
 
 TEST_F(MainWindowTest, PanelSwitchesSetCaptionButtonsHelpAndStoreSettings)

@@ -5,22 +5,24 @@
 
 #include <QDialog>
 
-class QStackedWidget;
+#include <memory>
+
+namespace Ui
+{
+class TFormUstawieniaWizard;
+}
 
 class TFormUstawieniaWizard : public QDialog
 {
     Q_OBJECT
 public:
     explicit TFormUstawieniaWizard(QWidget* parent = nullptr);
+    ~TFormUstawieniaWizard() override;
     // What the pages hold; the branch symbol is the first three characters of the chosen entry.
     TFirstRunData Data() const;
     int Page() const;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
-    QWidget* page(int number, QWidget* body, bool previous, const QString& nextCaption);
-    void go(int page);
-    QStackedWidget* m_pages = nullptr;
+    void go(int index);
+    std::unique_ptr<Ui::TFormUstawieniaWizard> ui;
 };
