@@ -255,3 +255,26 @@ bool SetSettingsValue(const QString& column, const QString& value, QString* erro
     t.Close();
     return ok;
 }
+
+TFormSettings TUstawienia::FormSettings() const
+{
+    TFormSettings f;
+    ProviderLines(f.providerLines);
+    f.symbolKCh = TrimRightBlanks(provider.swd_symbolkch);
+    f.frameExist = frameexist;
+    f.frameSize = swd_framesize;
+    if (!IsBlank(swd_fontname))
+        f.fontName = swd_fontname;
+    f.boldBase = boldBase;
+    f.drukTekst = druk_Tekst;
+    f.daneId = daneId;
+    f.daneId1 = daneId1;
+    f.daneId2 = daneId2;
+    f.regonDrukuj = regonDrukuj;
+    f.nrPrawaDrukuj = nrPrawaDrukuj;
+    f.regon = provider.swd_regon;
+    f.drugFrameWidth = RamkiWewnPrzeryw;
+    f.formWidthMM = swd_rcwidth;
+    f.formHeightMM = swd_rcheight;
+    return f;
+}

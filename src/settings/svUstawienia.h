@@ -3,6 +3,8 @@
 // name.
 #pragma once
 
+#include "printing/svFormSettings.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -79,6 +81,8 @@ struct TUstawienia
     bool LoadProvider();
     bool SaveProvider();
     void ProviderLines(QStringList& lines) const;
+    // What every printed form takes from these settings.
+    TFormSettings FormSettings() const;
 };
 
 // The size each font slot gets from SetDefaults.

@@ -4,6 +4,7 @@
 #include "settings/svUstawienia.h"
 #include "settings/ui/TFormUstawieniaWizard.h"
 #include "shell/svGlobals.h"
+#include "shell/ui/TFormAbout.h"
 #include "shell/ui/TFormMain.h"
 #include "shell/ui/svShellWidgets.h"
 #include "store/svDB.h"

@@ -2,6 +2,7 @@
 #include "UiTestSupport.h"
 
 #include "settings/ui/TFormUstawieniaWizard.h"
+#include "shell/ui/TFormAbout.h"
 #include "shell/ui/TFormMain.h"
 #include "shell/ui/svShellWidgets.h"
 #include "store/svDB.h"

@@ -1,88 +1,35 @@
 #include "shell/ui/TFormMain.h"
 
+#include "printing/ui/TSVPreview.h"
 #include "settings/ui/TFormUstawieniaWizard.h"
 #include "settings/ui/TPanelUstawienia.h"
 #include "shell/Ask.h"
 #include "shell/Paths.h"
 #include "shell/svGlobals.h"
+#include "shell/ui/TFormAbout.h"
 #include "shell/ui/svShellWidgets.h"
 #include "ui_TFormMain.h"
 
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QFormLayout>
 #include <QImageReader>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QStatusBar>
-#include <QTabWidget>
 #include <QTimer>
-#include <QToolButton>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace
 {
-std::function<void(const QUrl&)>& urlOpener()
-{
-    static std::function<void(const QUrl&)> opener = [](const QUrl& url) { QDesktopServices::openUrl(url); };
-    return opener;
-}
-
 void openUrl(const char* url)
 {
-    urlOpener()(QUrl(QString::fromLatin1(url)));
-}
-
-struct TLink
-{
-    const char* name;
-    const char* caption;
-    const char* description;
-};
-
-const TLink kLinks[] = {
-    {"LinkLabel1", "Pula numerów",
-     "w tej opcji można zarządzać pulami numerów uzyskanymi z NFZ to znaczy: możesz ręcznie wprowadzić zakres "
-     "numerów dla nowowystawianych recept, odczytać automatycznie z pliku, blokować pewne numery itp."},
-    {"LinkLabel2", "Wystawianie recepty",
-     "dzięki tej opcji programu możesz wystawić pojedynczą receptę - program zadba o nadanie właściwego, kolejnego "
-     "numeru; tutaj można skorzystać z dostępnej bazy leków oraz tworzonej przez Ciebie bazy pacjentów"},
-    {"LinkLabel3", "Wydruk seryjny",
-     "opcja pozwala drukować na drukarce podłączonej do komputera druki recept; jest to bardzo wszechstronne "
-     "narzędzie umożliwiające wybór sposobu druku, formatu papieru itp. szczegółowo decydujemy o efekcie końcowym"},
-    {"LinkLabel4", "Ustawienia",
-     "tutaj możesz wprowadzić istotne informacje, które będą wykorzystywane podczas drukowania recept; w "
-     "szczególności dane świadczeniodawcy oraz parametry wpływające na końcowy wygląd recepty"},
-    {"LinkLabel5", "Pomoc - szczegółowa instrukcja obsługi",
-     "obsługa programu jest intuicyjna, aby jednak maksymalnie wykorzystać możliwości przeczytaj instrukcję obsługi"},
-    {"LinkLabel6", "Witryna producenta programu", nullptr},
-};
-
-QLineEdit* addEdit(QFormLayout* form, const char* name, const char* label, const char* hint = nullptr)
-{
-    auto* edit = new QLineEdit;
-    edit->setObjectName(QString::fromLatin1(name));
-    if (hint) {
-        edit->setToolTip(QString::fromUtf8(hint));
-        edit->setStatusTip(QString::fromUtf8(hint));
-    }
-    form->addRow(QString::fromUtf8(label), edit);
-    return edit;
+    OpenShellUrl(QUrl(QString::fromLatin1(url)));
 }
 } // namespace
-
-void SetUrlOpener(std::function<void(const QUrl&)> opener)
-{
-    urlOpener() = std::move(opener);
-}
 
 QString HelpTopicFile(int topic)
 {
@@ -94,7 +41,7 @@ void ShowHelpTopic(int topic)
 {
     const QString file = HelpTopicFile(topic);
     if (!file.isEmpty())
-        urlOpener()(QUrl::fromLocalFile(file));
+        OpenShellUrl(QUrl::fromLocalFile(file));
 }
 
 TFormMain::TFormMain(const TCommandLine& commandLine, QWidget* parent)
@@ -106,9 +53,9 @@ TFormMain::TFormMain(const TCommandLine& commandLine, QWidget* parent)
     setWindowTitle(kProductWord);
     resize(698, 598);
     buildActions();
-    buildStartPage();
-    buildSettingsPanel();
-    buildIssueFields();
+    connectStartPage();
+    m_settingsPanel = new TPanelUstawienia(m_settings, ui->PUstawienia);
+    ui->PUstawienia->layout()->addWidget(m_settingsPanel);
 
     m_hint = new QLabel(this);
     m_hint->setObjectName(QStringLiteral("HintPanel"));
@@ -123,8 +70,8 @@ TFormMain::TFormMain(const TCommandLine& commandLine, QWidget* parent)
             ui->ToolBar->clearMessage();
     });
 
-    ui->ImageBanner->setPixmap(SolviraArtwork(QStringLiteral("banner"), QSize(550, 95)));
-    ui->ImageBanner->installEventFilter(this);
+    ui->ImageBanner->setPixmap(SolviraArtwork(QStringLiteral("banner"), QSize(550, 95), devicePixelRatioF()));
+    connect(ui->ImageBanner, &TLinkLabel::clicked, this, [] { openUrl(kWebMaker); });
     m_bannerTimer = new QTimer(this);
     m_bannerTimer->setObjectName(QStringLiteral("TimerBanner"));
     m_bannerTimer->setInterval(4000);
@@ -156,8 +103,11 @@ void TFormMain::buildActions()
     group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     QList<QAction*> actions;
     for (const TDef& def : defs) {
-        auto* action = new QAction(QIcon(SolviraArtwork(QString::fromLatin1(def.icon), QSize(64, 64))),
-                                   QString::fromUtf8(def.caption), this);
+        QIcon icon;
+        // Drawn at two sizes so the buttons stay sharp on a scaled screen.
+        for (const int side : {32, 64})
+            icon.addPixmap(SolviraArtwork(QString::fromLatin1(def.icon), QSize(side, side)));
+        auto* action = new QAction(icon, QString::fromUtf8(def.caption), this);
         action->setObjectName(QString::fromLatin1(def.name));
         const QString hint = QString::fromUtf8(def.caption).remove(QLatin1Char('&'));
         action->setToolTip(hint);
@@ -212,83 +162,73 @@ void TFormMain::buildActions()
     });
 }
 
-void TFormMain::buildStartPage()
+void TFormMain::connectStartPage()
 {
-    auto* layout = qobject_cast<QVBoxLayout*>(ui->PAbout->layout());
-    auto* welcome = new QPlainTextEdit;
-    welcome->setObjectName(QStringLiteral("MemoWitaj"));
-    welcome->setReadOnly(true);
-    // The sentences wrap with the box's width; only the greeting keeps a line of its own.
-    welcome->setPlainText(QStringLiteral(
-        "Lekarzu !\nWitaj w programie do kompleksowej obsługi procesu wystawiania RECEPT lekarskich. Narzędzie to "
-        "na pewno ułatwi Ci pracę niezależnie od tego czy posiadasz komputer w swoim gabinecie, na zapleczu, czy "
-        "korzystasz z komputera sporadycznie. Jeżeli po raz pierwszy uruchomiłeś program zapoznaj się z instrukcją "
-        "w menu \"pomoc\"."));
-    welcome->setMaximumHeight(110);
-    layout->addWidget(welcome);
-    auto* choose = new QPlainTextEdit;
-    choose->setObjectName(QStringLiteral("MemoOpcje"));
-    choose->setReadOnly(true);
-    choose->setPlainText(QStringLiteral(
-        "Interesującą Cię opcję programu możesz wybrać z poniższej listy, lub naciskając odpowiednią ikonę z listy "
-        "opcji (lewy obszar okna), lub też posługując się menu znajdującym się w górnej części okna."));
-    choose->setMaximumHeight(70);
-    layout->addWidget(choose);
-    int index = 0;
-    for (const TLink& link : kLinks) {
-        ++index;
-        auto* label = new QLabel(QString::fromUtf8(link.caption));
-        label->setObjectName(QString::fromLatin1(link.name));
-        label->setCursor(Qt::PointingHandCursor);
-        QPalette pal = label->palette();
-        pal.setColor(QPalette::WindowText, QColor(0, 0, 160));
-        label->setPalette(pal);
-        label->installEventFilter(this);
-        layout->addWidget(label);
-        if (link.description) {
-            auto* panel = new QLabel(QString::fromUtf8(link.description));
-            panel->setObjectName(QStringLiteral("L%1").arg(index));
-            panel->setWordWrap(true);
-            panel->setAutoFillBackground(true);
-            panel->setStyleSheet(QStringLiteral("background:#ffffe1; padding:3px;"));
-            panel->setMinimumHeight(48);
-            panel->setVisible(false);
-            layout->addWidget(panel);
-        }
+    TLinkLabel* links[] = {ui->LinkLabel1, ui->LinkLabel2, ui->LinkLabel3, ui->LinkLabel4, ui->LinkLabel5};
+    QLabel* descriptions[] = {ui->L1, ui->L2, ui->L3, ui->L4, ui->L5};
+    for (int i = 0; i < 5; ++i)
+        connect(links[i], &TLinkLabel::hovered, descriptions[i], &QWidget::setVisible);
+    connect(ui->LinkLabel1, &TLinkLabel::clicked, this, &TFormMain::ShowPoolPanel);
+    connect(ui->LinkLabel2, &TLinkLabel::clicked, this, &TFormMain::ShowIssuePanel);
+    connect(ui->LinkLabel3, &TLinkLabel::clicked, this, [this] { ShowSerialPanel(-1); });
+    connect(ui->LinkLabel4, &TLinkLabel::clicked, this, &TFormMain::ShowSettingsPanel);
+    connect(ui->LinkLabel5, &TLinkLabel::clicked, this, &TFormMain::ShowContextHelp);
+    connect(ui->LinkLabel6, &TLinkLabel::clicked, this, [] { openUrl(kWebMaker); });
+}
+
+void TFormMain::fillConstantLists()
+{
+    auto* branches = m_settingsPanel->findChild<QComboBox*>(QStringLiteral("CBSwKasaCh"));
+    branches->clear();
+    branches->addItems(BranchList());
+    // The entitlement list is kept sorted, so its empty entry comes first.
+    QStringList entitlements = EntitlementList();
+    entitlements << QString();
+    std::stable_sort(entitlements.begin(), entitlements.end(),
+                     [](const QString& a, const QString& b) { return CompareCp1250(a, b) < 0; });
+    ui->CBLekiUprawnienia->clear();
+    ui->CBLekiUprawnienia->addItems(entitlements);
+    ui->CBLekiOdplat->clear();
+    ui->CBLekiOdplat->addItems(PaymentLevelList());
+    ui->CBLekiOdplat->addItem(QString());
+}
+
+void TFormMain::createPreviews()
+{
+    struct TDef
+    {
+        QWidget* box;
+        TSVPreview** preview;
+        const char* name;
+        const char* hint;
+    };
+    const TDef defs[] = {
+        {ui->GroupPreview, &m_serialPreview, "PreviewSerial", "podgląd rozmieszczenia druków recept na arkuszu papieru"},
+        {ui->GBLekiPreview, &m_issuePreview, "PreviewLeki", "podgląd rozmieszczenia druku recepty na arkuszu papieru"},
+    };
+    for (const TDef& def : defs) {
+        auto* preview = new TSVPreview(def.box);
+        preview->setObjectName(QString::fromLatin1(def.name));
+        // The hint goes to the status bar only; the preview shows no tooltip.
+        preview->setStatusTip(QString::fromUtf8(def.hint));
+        const QSize box = def.box->size();
+        preview->SetPlacement(5, 15, box.height() - 20, box.width() - 10);
+        // Painted again when its panel is first shown.
+        preview->BeginUpdate();
+        *def.preview = preview;
     }
-    layout->addStretch();
-}
-
-void TFormMain::buildSettingsPanel()
-{
-    m_settingsPanel = new TPanelUstawienia(m_settings, ui->PUstawienia);
-    ui->PUstawienia->layout()->addWidget(m_settingsPanel);
-}
-
-void TFormMain::buildIssueFields()
-{
-    // The patient's search fields that the command line fills; the rest of the panel comes with its issue.
-    auto* layout = qobject_cast<QVBoxLayout*>(ui->PWystawienie->layout());
-    auto* form = new QFormLayout;
-    addEdit(form, "EdPesel", "PESEL");
-    addEdit(form, "EdImie", "imię");
-    addEdit(form, "EdNazwisko", "nazwisko");
-    layout->addLayout(form);
-    layout->addStretch();
 }
 
 bool TFormMain::FormCreate(QString* error)
 {
+    // The store was opened and brought up to date before the window was made (RunProgram).
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     QString markerError;
     // The data folder stands for the program folder: the marker and the discarded index files live there.
     if (!UpdateVersionMarker(QDir::currentPath(), &markerError))
         Ask::error(markerError);
-    auto* branch = findChild<QComboBox*>(QStringLiteral("CBSwKasaCh"));
-    branch->clear();
-    branch->addItems(BranchList());
-    if (createPreviews)
-        createPreviews(*this);
+    fillConstantLists();
+    createPreviews();
     QString loadError;
     const bool loaded = m_settings.Load(
         [this](TFirstRunData& data) {
@@ -303,6 +243,7 @@ bool TFormMain::FormCreate(QString* error)
         return false;
     }
     SettingsToControls();
+    m_patient = TPacjent();
     if (newPrescription)
         newPrescription(*this);
     return true;
@@ -328,13 +269,13 @@ void TFormMain::FormShow()
         m_splash->show();
         return;
     }
-    findChild<QLineEdit*>(QStringLiteral("EdPesel"))->setText(m_commandLine.pesel);
+    ui->EdPesel->setText(m_commandLine.pesel);
     if (m_commandLine.hasFirstName())
-        findChild<QLineEdit*>(QStringLiteral("EdImie"))->setText(m_commandLine.firstName);
+        ui->EdImie->setText(m_commandLine.firstName);
     if (m_commandLine.hasSurname())
-        findChild<QLineEdit*>(QStringLiteral("EdNazwisko"))->setText(m_commandLine.surname);
+        ui->EdNazwisko->setText(m_commandLine.surname);
     if (m_commandLine.hasDoctor())
-        findChild<QLineEdit*>(QStringLiteral("EdIdLekarza"))->setText(m_commandLine.doctor);
+        m_settingsPanel->findChild<QLineEdit*>(QStringLiteral("EdIdLekarza"))->setText(m_commandLine.doctor);
     ShowIssuePanel();
 }
 
@@ -345,43 +286,11 @@ TFormSplash* TFormMain::Splash() const
 
 void TFormMain::closeEvent(QCloseEvent* event)
 {
+    emptyPanelLists();
     ControlsToSettings();
     if (m_splash)
         m_splash->close();
     event->accept();
-}
-
-bool TFormMain::eventFilter(QObject* watched, QEvent* event)
-{
-    auto* label = qobject_cast<QLabel*>(watched);
-    if (label && (event->type() == QEvent::Enter || event->type() == QEvent::Leave)) {
-        const bool inside = event->type() == QEvent::Enter;
-        QFont font = label->font();
-        font.setUnderline(inside);
-        label->setFont(font);
-        const QString name = label->objectName();
-        if (name.startsWith(QLatin1String("LinkLabel"))) {
-            if (auto* panel = findChild<QLabel*>(QLatin1Char('L') + name.mid(9)))
-                panel->setVisible(inside);
-        }
-    }
-    if (label && event->type() == QEvent::MouseButtonRelease) {
-        const QString name = label->objectName();
-        if (name == QLatin1String("ImageBanner") || name == QLatin1String("LinkLabel6"))
-            openUrl(kWebMaker);
-        else if (name == QLatin1String("LinkLabel1"))
-            ShowPoolPanel();
-        else if (name == QLatin1String("LinkLabel2"))
-            ShowIssuePanel();
-        else if (name == QLatin1String("LinkLabel3"))
-            ShowSerialPanel(-1);
-        else if (name == QLatin1String("LinkLabel4"))
-            ShowSettingsPanel();
-        else if (name == QLatin1String("LinkLabel5"))
-            ShowContextHelp();
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 QString TFormMain::BannerFile() const
@@ -396,10 +305,15 @@ void TFormMain::ReloadBanner()
     QImageReader reader(BannerFile());
     const QImage image = reader.read();
     if (image.isNull()) {
+        // Said in the status bar: a box every four seconds would bury the window.
         m_hint->setText(reader.errorString());
         return;
     }
-    ui->ImageBanner->setPixmap(QPixmap::fromImage(image).scaled(550, 95, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    const qreal ratio = devicePixelRatioF();
+    QPixmap banner = QPixmap::fromImage(image).scaled(QSize(550, 95) * ratio, Qt::KeepAspectRatio,
+                                                      Qt::SmoothTransformation);
+    banner.setDevicePixelRatio(ratio);
+    ui->ImageBanner->setPixmap(banner);
 }
 
 void TFormMain::switchTo(Panel panel)
@@ -414,6 +328,11 @@ void TFormMain::switchTo(Panel panel)
     static const char* suffixes[] = {"", "  [Pula numerów]", "  [Wystawienie recepty]", "  [Wydruk seryjny]",
                                      "  [Ustawienia]"};
     setWindowTitle(ProgramTitle() + QString::fromUtf8(suffixes[int(panel)]));
+    // The previews were held back at start-up; their panels paint them from the first showing on.
+    if (panel == Panel::Serial && m_serialPreview && !m_serialPreview->IsPainting())
+        m_serialPreview->EndUpdate();
+    if (panel == Panel::Issue && m_issuePreview && !m_issuePreview->IsPainting())
+        m_issuePreview->EndUpdate();
     QWidget* pages[] = {ui->PAbout, ui->PPulaNumerow, ui->PWystawienie, ui->PWydrukSeryjny, ui->PUstawienia};
     m_panel = panel;
     ui->Panels->setCurrentWidget(pages[int(panel)]);
@@ -449,9 +368,11 @@ void TFormMain::SetPrintProgress(int done, int total)
 void TFormMain::SettingsToControls()
 {
     m_settingsPanel->ToControls();
+    numberingToControls();
     poolSettingsToControls();
     issueSettingsToControls();
     serialSettingsToControls();
+    previewsFromSettings();
 }
 
 void TFormMain::ControlsToSettings()
@@ -460,9 +381,38 @@ void TFormMain::ControlsToSettings()
     poolControlsToSettings();
     issueControlsToSettings();
     serialControlsToSettings();
+    numberingFromControls();
+    previewsFromSettings();
     QString error;
     if (!m_settings.Save(&error))
-        m_hint->setText(error);
+        Ask::error(QStringLiteral("Nie można zapisać ustawień.\r") + error);
+}
+
+void TFormMain::numberingToControls()
+{
+    ui->CBLekiNumerowanie->setChecked(m_settings.numerowanie);
+    ui->CBWydrSerNumer->setChecked(m_settings.numerowanie);
+}
+
+void TFormMain::numberingFromControls()
+{
+    // The box changed since the last transfer wins; when both changed, the issue panel's.
+    const bool issue = ui->CBLekiNumerowanie->isChecked();
+    m_settings.numerowanie = issue == m_settings.numerowanie ? ui->CBWydrSerNumer->isChecked() : issue;
+}
+
+void TFormMain::previewsFromSettings()
+{
+    QStringList lines;
+    m_settings.ProviderLines(lines);
+    for (TSVPreview* preview : {m_serialPreview, m_issuePreview}) {
+        if (!preview)
+            continue;
+        preview->Sheet().SetSettings(m_settings.FormSettings());
+        preview->Sheet().Swiadczeniodawca = lines;
+        preview->Sheet().KasaChorych = TrimRightBlanks(m_settings.provider.swd_symbolkch);
+        preview->update();
+    }
 }
 
 // The pool, issue and serial panels add their controls' settings here when they are built.
@@ -472,3 +422,5 @@ void TFormMain::serialControlsToSettings() {}
 void TFormMain::poolSettingsToControls() {}
 void TFormMain::issueSettingsToControls() {}
 void TFormMain::serialSettingsToControls() {}
+// Closing empties the pool panel's list and the issue panel's drug lines; those panels add theirs here.
+void TFormMain::emptyPanelLists() {}

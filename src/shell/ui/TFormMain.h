@@ -3,6 +3,7 @@
 
 #include "settings/svUstawienia.h"
 #include "shell/Startup.h"
+#include "store/svDBPacjent.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -11,13 +12,11 @@
 #include <memory>
 
 class QLabel;
-class QLineEdit;
-class QComboBox;
 class QTimer;
-class QAction;
 class TFormSplash;
 class TPrintProgressPanel;
 class TPanelUstawienia;
+class TSVPreview;
 namespace Ui
 {
 class TFormMain;
@@ -32,6 +31,10 @@ public:
 
     // The one settings object of the running program.
     TUstawienia& Settings() { return m_settings; }
+    // The patient the issue panel works with; empty until one is taken from the register.
+    TPacjent& CurrentPatient() { return m_patient; }
+    TSVPreview* SerialPreview() const { return m_serialPreview; }
+    TSVPreview* IssuePreview() const { return m_issuePreview; }
 
     void ShowStartPage();
     void ShowPoolPanel();
@@ -45,9 +48,8 @@ public:
     void SettingsToControls();
     void ControlsToSettings();
 
-    // Hooks that later panels fill; each is called at its point of the start-up sequence or a switch.
-    std::function<void(TFormMain&)> createPreviews;   // after the lists are filled
-    std::function<void(TFormMain&)> newPrescription;  // last step of the start-up
+    // The last step of the start-up; the issue panel sets it to start its new prescription.
+    std::function<void(TFormMain&)> newPrescription;
 
     // Runs the start-up steps that need the window (lists, previews, settings with the wizard).
     bool FormCreate(QString* error = nullptr);
@@ -60,25 +62,29 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     enum class Panel { Start, Pools, Issue, Serial, Settings };
     void buildActions();
-    void buildStartPage();
-    void buildSettingsPanel();
-    void buildIssueFields();
+    void connectStartPage();
+    void fillConstantLists();
+    void createPreviews();
     void switchTo(Panel panel);
-    // The steps of the transfers for the controls of later panels: each issue extends its own.
+    void numberingToControls();
+    void numberingFromControls();
+    void previewsFromSettings();
+    // The steps of the transfers and of closing for the controls of later panels: each panel extends its own.
     void poolControlsToSettings();
     void issueControlsToSettings();
     void serialControlsToSettings();
     void poolSettingsToControls();
     void issueSettingsToControls();
     void serialSettingsToControls();
+    void emptyPanelLists();
 
     std::unique_ptr<Ui::TFormMain> ui;
     TUstawienia m_settings;
+    TPacjent m_patient;
     TCommandLine m_commandLine;
     Panel m_panel = Panel::Start;
     bool m_shown = false;
@@ -86,6 +92,8 @@ private:
     TPrintProgressPanel* m_progress = nullptr;
     QLabel* m_hint = nullptr;
     TPanelUstawienia* m_settingsPanel = nullptr;
+    TSVPreview* m_serialPreview = nullptr;
+    TSVPreview* m_issuePreview = nullptr;
     QTimer* m_bannerTimer = nullptr;
 };
 
@@ -93,5 +101,3 @@ private:
 void ShowHelpTopic(int topic);
 // The file of a help topic; empty when it is not shipped.
 QString HelpTopicFile(int topic);
-// Where the system shell is sent for help and web links; tests replace it.
-void SetUrlOpener(std::function<void(const QUrl&)> opener);

@@ -5,27 +5,41 @@
 
 #include <QDesktopServices>
 #include <QGuiApplication>
-#include <QDialogButtonBox>
-#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPushButton>
 #include <QScreen>
 #include <QSvgRenderer>
-#include <QTabWidget>
-#include <QTextEdit>
 #include <QUrl>
-#include <QVBoxLayout>
 
-QPixmap SolviraArtwork(const QString& name, const QSize& size)
+namespace
 {
-    QPixmap pixmap(size);
+std::function<void(const QUrl&)>& urlOpener()
+{
+    static std::function<void(const QUrl&)> opener = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    return opener;
+}
+} // namespace
+
+void OpenShellUrl(const QUrl& url)
+{
+    urlOpener()(url);
+}
+
+void SetUrlOpener(std::function<void(const QUrl&)> opener)
+{
+    urlOpener() = std::move(opener);
+}
+
+QPixmap SolviraArtwork(const QString& name, const QSize& size, qreal ratio)
+{
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QSvgRenderer renderer(Paths::assetPath(QStringLiteral("icons/") + name + QStringLiteral(".svg")));
     if (renderer.isValid()) {
         QPainter painter(&pixmap);
-        renderer.render(&painter);
+        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     }
     return pixmap;
 }
@@ -65,62 +79,52 @@ void TFormSplash::mousePressEvent(QMouseEvent*)
 void TFormSplash::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(rect(), SolviraArtwork(QStringLiteral("splash"), size()));
+    painter.drawPixmap(rect(), SolviraArtwork(QStringLiteral("splash"), size(), devicePixelRatioF()));
 }
 
-TFormAbout::TFormAbout(QWidget* parent)
-    : QDialog(parent)
+TLinkLabel::TLinkLabel(QWidget* parent)
+    : QLabel(parent)
 {
-    setObjectName(QStringLiteral("FormAbout"));
-    setWindowTitle(QStringLiteral("O programie i autorach"));
-    setFixedSize(665, 512);
-    auto* layout = new QVBoxLayout(this);
-    auto* tabs = new QTabWidget(this);
-    tabs->setObjectName(QStringLiteral("PageControl1"));
-    layout->addWidget(tabs);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, pal.color(QPalette::Link));
+    setPalette(pal);
+}
 
-    auto* about = new QWidget;
-    about->setObjectName(QStringLiteral("TSOProgramie"));
-    auto* aboutLayout = new QVBoxLayout(about);
-    auto* picture = new QLabel;
-    picture->setObjectName(QStringLiteral("ImageAbout"));
-    picture->setPixmap(SolviraArtwork(QStringLiteral("about"), QSize(600, 240)));
-    picture->setAlignment(Qt::AlignCenter);
-    aboutLayout->addWidget(picture);
-    auto* product = new QLabel(kProductWord);
-    product->setObjectName(QStringLiteral("LabelProduct"));
-    QFont big = product->font();
-    big.setPointSize(20);
-    big.setBold(true);
-    product->setFont(big);
-    product->setAlignment(Qt::AlignRight);
-    aboutLayout->addWidget(product);
-    auto* version = new QLabel(QStringLiteral("4.50"));
-    version->setObjectName(QStringLiteral("LabelVersion"));
-    version->setAlignment(Qt::AlignRight);
-    aboutLayout->addWidget(version);
-    auto* link = new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(QString::fromLatin1(kWebMaker)));
-    link->setObjectName(QStringLiteral("LinkLabelWww"));
-    link->setOpenExternalLinks(false);
-    connect(link, &QLabel::linkActivated, this, [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); });
-    aboutLayout->addWidget(link);
-    aboutLayout->addStretch();
-    tabs->addTab(about, QStringLiteral("O programie"));
+void TLinkLabel::enterEvent(QEnterEvent* event)
+{
+    QLabel::enterEvent(event);
+    QFont f = font();
+    f.setUnderline(true);
+    setFont(f);
+    emit hovered(true);
+}
 
-    auto* changes = new QTextEdit;
-    changes->setObjectName(QStringLiteral("RichEditZmiany"));
-    changes->setReadOnly(true);
-    QFile file(QStringLiteral("zmiany.txt"));
-    if (file.open(QIODevice::ReadOnly))
-        changes->setPlainText(QString::fromUtf8(file.readAll()));
-    tabs->addTab(changes, QStringLiteral("Zmiany"));
+void TLinkLabel::leaveEvent(QEvent* event)
+{
+    QLabel::leaveEvent(event);
+    QFont f = font();
+    f.setUnderline(false);
+    setFont(f);
+    emit hovered(false);
+}
 
-    auto* buttons = new QDialogButtonBox(this);
-    auto* close = buttons->addButton(QStringLiteral("&Zamknij"), QDialogButtonBox::RejectRole);
-    close->setObjectName(QStringLiteral("BtnZamknij"));
-    close->setDefault(true);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+void TLinkLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+void TLinkLabel::keyPressEvent(QKeyEvent* event)
+{
+    // A link reached with Tab opens with Enter or the space bar, as a button would.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 TPrintProgressPanel::TPrintProgressPanel(QWidget* parent)
@@ -148,7 +152,7 @@ void TPrintProgressPanel::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), palette().window());
     if (m_total == 0)
         return;
-    painter.drawPixmap(4, 2, SolviraArtwork(QStringLiteral("printer"), QSize(13, 13)));
+    painter.drawPixmap(4, 2, SolviraArtwork(QStringLiteral("printer"), QSize(13, 13), devicePixelRatioF()));
     const QRect textRect(0, 2, width() - 8, height() - 2);
     painter.drawText(textRect, Qt::AlignRight | Qt::AlignTop, text());
 }

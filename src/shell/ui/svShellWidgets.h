@@ -1,10 +1,13 @@
-// The splash window, the about box and the owner-drawn print-progress panel of the status bar.
+// The splash window, link labels, the owner-drawn print-progress panel of the status bar and the
+// way out to the system shell for web, e-mail and help addresses.
 #pragma once
 
-#include <QDialog>
+#include <QLabel>
 #include <QWidget>
 
-class QLabel;
+#include <functional>
+
+class QUrl;
 
 class TFormSplash : public QWidget
 {
@@ -22,11 +25,22 @@ private:
     QLabel* m_title = nullptr;
 };
 
-class TFormAbout : public QDialog
+// A label that behaves as a link: hand cursor, underlined while the mouse is over it, clicked on release.
+class TLinkLabel : public QLabel
 {
     Q_OBJECT
 public:
-    explicit TFormAbout(QWidget* parent = nullptr);
+    explicit TLinkLabel(QWidget* parent = nullptr);
+
+signals:
+    void hovered(bool inside);
+    void clicked();
+
+protected:
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 class TPrintProgressPanel : public QWidget
@@ -47,8 +61,13 @@ private:
     int m_total = 0;
 };
 
-// The picture of the program drawn from our own SVG artwork at the given size.
-QPixmap SolviraArtwork(const QString& name, const QSize& size);
+// The picture of the program drawn from our own SVG artwork at the given size, sharp at the
+// given device pixel ratio (the screen's scaling).
+QPixmap SolviraArtwork(const QString& name, const QSize& size, qreal ratio = 1.0);
+
+// Hands an address to the system shell (browser, mail program, help pages); tests replace the opener.
+void OpenShellUrl(const QUrl& url);
+void SetUrlOpener(std::function<void(const QUrl&)> opener);
 // The web page and e-mail address of the maker.
 inline constexpr const char* kWebProgram = "https://solvira.pl/";
 inline constexpr const char* kWebMaker = "https://solvira.pl/firma";
