@@ -69,3 +69,19 @@ inline void TypeText(QWidget* widget, const QString& text)
         }
     }
 }
+
+// The names of the widgets Tab visits after from, in order, as far as count widgets.
+inline QStringList TabChain(QWidget* from, int count)
+{
+    QStringList names;
+    QWidget* w = from;
+    while (names.size() < count) {
+        w = w->nextInFocusChain();
+        if (w == from)
+            break;
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(from->window()) && w->isEnabled()
+            && !w->objectName().startsWith(QLatin1String("qt_")))
+            names << w->objectName();
+    }
+    return names;
+}

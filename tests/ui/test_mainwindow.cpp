@@ -4,6 +4,7 @@
 #include "settings/svUstawienia.h"
 #include "settings/ui/TFormUstawieniaWizard.h"
 #include "shell/svGlobals.h"
+#include "printing/ui/TSVPreview.h"
 #include "shell/ui/TFormAbout.h"
 #include "shell/ui/TFormMain.h"
 #include "shell/ui/svShellWidgets.h"
@@ -122,6 +123,11 @@ TEST_F(MainWindowTest, WizardPagesFollowTheButtonsAndTheKeys)
     ASSERT_EQ(opened.size(), 1);
     EXPECT_TRUE(opened[0].toLocalFile().endsWith("help/201.html"));
     EXPECT_TRUE(wizard.isVisible()); // help leaves the wizard open
+    Click(&wizard, "BtnPoprzednia3");
+    EXPECT_EQ(TabChain(wizard.findChild<QLineEdit*>("EdNazwa1"), 8),
+              QStringList({"EdNazwa2", "EdAdres1", "EdAdres2", "EdDodInfo", "EdRegon", "BtnNastepna2",
+                           "BtnPoprzednia2", "BtnPomoc2"}));
+    Click(&wizard, "BtnNastepna2");
     QTest::keyClick(wizard.findChild<QComboBox*>("CBNFZ"), Qt::Key_Return);
     EXPECT_FALSE(wizard.isVisible());
     EXPECT_EQ(wizard.result(), QDialog::Accepted);
@@ -194,6 +200,54 @@ TEST_F(MainWindowTest, PanelSwitchesSetCaptionButtonsHelpAndStoreSettings)
     window.ShowSettingsPanel();
     EXPECT_EQ(doctor->text(), QStringLiteral("lek. Łucja Żółć 4"));
     EXPECT_EQ(window.findChild<QLineEdit*>("EdSwNazwa1")->text(), QStringLiteral("Przychodnia „Źródło”"));
+}
+
+TEST_F(MainWindowTest, StartUpFillsTheListsAndHoldsThePreviewsUntilTheirPanelsShow)
+{
+    OnModal(FinishWizard);
+    TFormMain window;
+    ASSERT_TRUE(window.FormCreate());
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    auto* entitlements = window.findChild<QComboBox*>("CBLekiUprawnienia");
+    ASSERT_EQ(entitlements->count(), EntitlementList().size() + 1);
+    EXPECT_TRUE(entitlements->itemText(0).isEmpty()); // the sorted list puts its empty entry first
+    for (int i = 2; i < entitlements->count(); ++i)
+        EXPECT_LE(CompareCp1250(entitlements->itemText(i - 1), entitlements->itemText(i)), 0);
+    auto* payment = window.findChild<QComboBox*>("CBLekiOdplat");
+    ASSERT_EQ(payment->count(), PaymentLevelList().size() + 1);
+    EXPECT_EQ(payment->itemText(0), PaymentLevelList().first());
+    EXPECT_TRUE(payment->itemText(payment->count() - 1).isEmpty());
+
+    struct TCase
+    {
+        TSVPreview* preview;
+        const char* box;
+        const char* hint;
+    };
+    const TCase cases[] = {
+        {window.SerialPreview(), "GroupPreview", "podgląd rozmieszczenia druków recept na arkuszu papieru"},
+        {window.IssuePreview(), "GBLekiPreview", "podgląd rozmieszczenia druku recepty na arkuszu papieru"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.box);
+        ASSERT_TRUE(c.preview);
+        QWidget* box = window.findChild<QWidget*>(c.box);
+        EXPECT_EQ(c.preview->parentWidget(), box);
+        EXPECT_EQ(c.preview->statusTip(), QString::fromUtf8(c.hint));
+        EXPECT_TRUE(c.preview->toolTip().isEmpty());
+        EXPECT_EQ(c.preview->geometry(), QRect(5, 15, box->width() - 10, box->height() - 20));
+        EXPECT_FALSE(c.preview->IsPainting());
+    }
+    window.ShowSerialPanel();
+    EXPECT_TRUE(window.SerialPreview()->IsPainting());
+    EXPECT_FALSE(window.IssuePreview()->IsPainting());
+    window.ShowIssuePanel();
+    EXPECT_TRUE(window.IssuePreview()->IsPainting());
+    // The serial preview draws the provider block from the settings.
+    EXPECT_EQ(window.SerialPreview()->Sheet().Swiadczeniodawca.value(0), QStringLiteral("Przychodnia „Źródło”"));
+    EXPECT_EQ(window.SerialPreview()->Sheet().KasaChorych, BranchList().at(11).left(2));
 }
 
 TEST_F(MainWindowTest, StartPageLinksHoverAndSwitch)

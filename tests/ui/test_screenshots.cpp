@@ -9,6 +9,7 @@
 #include "store/svSchema.h"
 #include "support/TestSupport.h"
 
+#include <QEnterEvent>
 #include <QStackedWidget>
 #include <QTabWidget>
 
@@ -43,6 +44,15 @@ TEST(Screenshots, MainWindowSettingsWizardAbout)
             window.Splash()->close();
         }
         save(&window, "main");
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QApplication::sendEvent(window.findChild<QWidget*>("LinkLabel2"), &enter);
+        save(&window, "main-hover");
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(window.findChild<QWidget*>("LinkLabel2"), &leave);
+        window.ShowIssuePanel();
+        save(&window, "issue");
+        window.ShowSerialPanel();
+        save(&window, "serial");
         window.SetPrintProgress(3, 12);
         window.ShowSettingsPanel();
         auto* tabs = window.findChild<QTabWidget*>("PCUstawienia");

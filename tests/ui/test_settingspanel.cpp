@@ -128,21 +128,27 @@ TEST_F(SettingsPanelTest, LoadingPicturesLeavesExactlyOneAndBadFilesAreRefused)
     QTemporaryDir source;
     QImage image(40, 20, QImage::Format_RGB32);
     image.fill(Qt::blue);
-    ASSERT_TRUE(image.save(source.filePath("podpis.png")));
     ASSERT_TRUE(image.save(source.filePath("podpis.bmp")));
+    ASSERT_TRUE(image.save(source.filePath("podpis.jpg")));
     QFile bad(source.filePath("zepsuty.png"));
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("to nie jest obraz");
     bad.close();
     get<QPlainTextEdit>("EdSign")->clear();
 
-    FilePicker::queueFileName(source.filePath("podpis.png"));
-    QTest::mouseClick(get<QPushButton>("BWczytaj"), Qt::LeftButton);
-    EXPECT_EQ(pictures(), QStringList{"drukpict.png"});
     FilePicker::queueFileName(source.filePath("podpis.bmp"));
     QTest::mouseClick(get<QPushButton>("BWczytaj"), Qt::LeftButton);
     EXPECT_EQ(pictures(), QStringList{"drukpict.bmp"});
+    FilePicker::queueFileName(source.filePath("podpis.jpg"));
+    QTest::mouseClick(get<QPushButton>("BWczytaj"), Qt::LeftButton);
+    EXPECT_EQ(pictures(), QStringList{"drukpict.jpg"});
     EXPECT_FALSE(get<QLabel>("ImgSign")->pixmap().isNull());
+    // The picture in use, chosen again, is kept rather than deleted before its copy.
+    FilePicker::queueFileName(folder.file("drukpict.jpg"));
+    QTest::mouseClick(get<QPushButton>("BWczytaj"), Qt::LeftButton);
+    EXPECT_EQ(pictures(), QStringList{"drukpict.jpg"});
+    EXPECT_FALSE(QImage(folder.file("drukpict.jpg")).isNull());
+    EXPECT_TRUE(boxes.shown().isEmpty());
 
     Ask::queueAnswer(AskAnswer::Ok);
     FilePicker::queueFileName(source.filePath("zepsuty.png"));
@@ -151,12 +157,55 @@ TEST_F(SettingsPanelTest, LoadingPicturesLeavesExactlyOneAndBadFilesAreRefused)
     EXPECT_EQ(boxes.shown()[0].title, QStringLiteral("Błąd"));
     EXPECT_EQ(boxes.shown()[0].icon, AskIcon::Error);
     EXPECT_TRUE(boxes.shown()[0].text.startsWith(QStringLiteral("Nie można załadować obrazka.\r")));
-    EXPECT_EQ(pictures(), QStringList{"drukpict.bmp"}); // the picture in use stays
+    EXPECT_EQ(pictures(), QStringList{"drukpict.jpg"}); // the picture in use stays
 
     FilePicker::queueFileName(QString()); // cancelled
     QTest::mouseClick(get<QPushButton>("BWczytaj"), Qt::LeftButton);
-    EXPECT_EQ(pictures(), QStringList{"drukpict.bmp"});
+    EXPECT_EQ(pictures(), QStringList{"drukpict.jpg"});
     QTest::mouseClick(get<QPushButton>("BUsun"), Qt::LeftButton);
     EXPECT_TRUE(pictures().isEmpty());
     EXPECT_TRUE(get<QLabel>("ImgSign")->pixmap().isNull());
+}
+
+TEST_F(SettingsPanelTest, TheNumberingBoxChangedSinceTheLastTransferWins)
+{
+    struct TCase
+    {
+        const char* name;
+        bool start;  // the setting and both boxes before the change
+        bool issue;  // the boxes after the change
+        bool serial;
+        bool stored;
+    };
+    const TCase cases[] = {
+        {"issue box unchecked", true, false, true, false},
+        {"serial box checked", false, false, true, true},
+        {"both changed", false, true, true, true},
+        {"serial box unchecked", true, true, false, false},
+    };
+    auto* issue = get<QCheckBox>("CBLekiNumerowanie");
+    auto* serial = get<QCheckBox>("CBWydrSerNumer");
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        window->Settings().numerowanie = c.start;
+        issue->setChecked(c.issue);
+        serial->setChecked(c.serial);
+        window->ShowSettingsPanel();
+        EXPECT_EQ(window->Settings().numerowanie, c.stored);
+        QString value;
+        SettingsValue(QStringLiteral("numerowanie"), &value);
+        EXPECT_EQ(value == QLatin1String("1") || value == QLatin1String("true"), c.stored) << value.toStdString();
+    }
+
+    // Unchecked on the issue panel: after the next start the serial panel's box shows it too.
+    window->Settings().numerowanie = true;
+    issue->setChecked(true);
+    serial->setChecked(true);
+    issue->setChecked(false);
+    window->ShowSerialPanel();
+    window.reset();
+    window = std::make_unique<TFormMain>();
+    ASSERT_TRUE(window->FormCreate());
+    EXPECT_FALSE(get<QCheckBox>("CBWydrSerNumer")->isChecked());
+    EXPECT_FALSE(get<QCheckBox>("CBLekiNumerowanie")->isChecked());
 }

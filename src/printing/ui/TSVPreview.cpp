@@ -23,6 +23,8 @@ void TSVPreview::SetPlacement(int left, int top, int height, int width)
     // The clip works in the control's own coordinates, so no shift is needed here.
     m_sheet.OriginX = 0;
     m_sheet.OriginY = 0;
+    // The page and its printable area are scaled to the canvas, so a new size places them anew.
+    m_sheet.SetPaperRect(m_sheet.PaperMM);
 }
 
 void TSVPreview::resizeEvent(QResizeEvent* event)

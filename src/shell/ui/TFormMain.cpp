@@ -211,12 +211,33 @@ void TFormMain::createPreviews()
         preview->setObjectName(QString::fromLatin1(def.name));
         // The hint goes to the status bar only; the preview shows no tooltip.
         preview->setStatusTip(QString::fromUtf8(def.hint));
-        const QSize box = def.box->size();
-        preview->SetPlacement(5, 15, box.height() - 20, box.width() - 10);
         // Painted again when its panel is first shown.
         preview->BeginUpdate();
+        // An A4 sheet with a printer's usual margins stands until the panel chooses a printer and paper.
+        preview->SetPaperRect({0, 0, 210, 297});
+        preview->SetPrintableRect({4, 4, 206, 293});
         *def.preview = preview;
+        placePreview(def.box);
+        // The box gets its size from the layout later; the preview keeps its place in it.
+        def.box->installEventFilter(this);
     }
+    m_serialPreview->Sheet().SetAuto(true);
+    m_serialPreview->Sheet().SetLiczbaRecept(-1); // as many as the sheet holds
+    m_issuePreview->Sheet().SetLiczbaRecept(1);
+}
+
+void TFormMain::placePreview(QWidget* box)
+{
+    TSVPreview* preview = box == ui->GroupPreview ? m_serialPreview : m_issuePreview;
+    if (preview)
+        preview->SetPlacement(5, 15, box->height() - 20, box->width() - 10);
+}
+
+bool TFormMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize && (watched == ui->GroupPreview || watched == ui->GBLekiPreview))
+        placePreview(static_cast<QWidget*>(watched));
+    return QMainWindow::eventFilter(watched, event);
 }
 
 bool TFormMain::FormCreate(QString* error)

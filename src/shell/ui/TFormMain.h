@@ -62,6 +62,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     enum class Panel { Start, Pools, Issue, Serial, Settings };
@@ -69,6 +70,7 @@ private:
     void connectStartPage();
     void fillConstantLists();
     void createPreviews();
+    void placePreview(QWidget* box);
     void switchTo(Panel panel);
     void numberingToControls();
     void numberingFromControls();
