@@ -13,6 +13,8 @@
 #include "support/TestSupport.h"
 
 #include <QAction>
+#include <QPointer>
+#include <QScreen>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -248,6 +250,28 @@ TEST_F(MainWindowTest, StartUpFillsTheListsAndHoldsThePreviewsUntilTheirPanelsSh
     // The serial preview draws the provider block from the settings.
     EXPECT_EQ(window.SerialPreview()->Sheet().Swiadczeniodawca.value(0), QStringLiteral("Przychodnia „Źródło”"));
     EXPECT_EQ(window.SerialPreview()->Sheet().KasaChorych, BranchList().at(11).left(2));
+}
+
+TEST_F(MainWindowTest, SplashSitsWhereItsRuleSaysAndGoesOnAClick)
+{
+    OnModal(FinishWizard);
+    TFormMain window;
+    ASSERT_TRUE(window.FormCreate());
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QPointer<TFormSplash> splash = window.Splash();
+    ASSERT_TRUE(splash);
+    EXPECT_EQ(splash->size(), QSize(639, 256));
+    const QSize screen = splash->screen()->size();
+    EXPECT_EQ(splash->pos(), QPoint((screen.width() + 129) / 2 - 639 / 2, screen.height() / 2 - 256 / 2));
+    const QLabel* title = splash->titleLabel();
+    EXPECT_EQ(title->text(), ProgramTitle());
+    // As far from the right edge as from the bottom edge.
+    EXPECT_EQ(splash->width() - title->geometry().right() - 1, splash->height() - title->geometry().bottom() - 1);
+    QTest::mouseClick(splash, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(splash.isNull());
+    EXPECT_TRUE(window.isVisible());
 }
 
 TEST_F(MainWindowTest, StartPageLinksHoverAndSwitch)

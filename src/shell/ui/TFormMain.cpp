@@ -18,6 +18,7 @@
 #include <QImageReader>
 #include <QLocale>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTimer>
 #include <QUrl>
 
@@ -52,6 +53,9 @@ TFormMain::TFormMain(const TCommandLine& commandLine, QWidget* parent)
     ui->setupUi(this);
     setWindowTitle(kProductWord);
     resize(698, 598);
+    // Centred on the screen; the first-run wizard, shown before the window, centres over this place.
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     buildActions();
     connectStartPage();
     m_settingsPanel = new TPanelUstawienia(m_settings, ui->PUstawienia);
