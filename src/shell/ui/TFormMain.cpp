@@ -1,5 +1,6 @@
 #include "shell/ui/TFormMain.h"
 
+#include "numbers/ui/TFormControlSum.h"
 #include "printing/ui/TSVPreview.h"
 #include "settings/ui/TFormUstawieniaWizard.h"
 #include "settings/ui/TPanelUstawienia.h"
@@ -138,7 +139,10 @@ void TFormMain::buildActions()
     program->addSeparator();
     QAction* checkDigit = program->addAction(QStringLiteral("Cyfra kontrolna"));
     checkDigit->setObjectName(QStringLiteral("MCyfraKontrolna"));
-    checkDigit->setEnabled(false); // the calculator dialog comes with the numbers' window
+    connect(checkDigit, &QAction::triggered, this, [this] {
+        TFormControlSum calculator(this);
+        calculator.exec();
+    });
     program->addSeparator();
     program->addAction(actions[5]);
 
