@@ -196,6 +196,17 @@ TEST_F(MainWindowTest, PanelSwitchesSetCaptionButtonsHelpAndStoreSettings)
     for (const char* other : {"LOB1", "LOB2", "LOB3", "LOB4"})
         EXPECT_FALSE(window.findChild<QToolButton*>(other)->isChecked());
 
+    // The menu's two dialogs open modally and close again.
+    for (const char* action : {"MCyfraKontrolna", "AOProgramie"}) {
+        QString shown;
+        OnModal([&](QWidget* w) {
+            shown = w->objectName();
+            QTest::keyClick(w, Qt::Key_Escape);
+        });
+        window.findChild<QAction*>(action)->trigger();
+        EXPECT_EQ(shown, QLatin1String(QByteArray(action) == "AOProgramie" ? "FormAbout" : "FormControlSum"));
+    }
+
     // Settings to the start page and back: stored twice, shown unchanged.
     window.ShowSettingsPanel();
     window.ShowStartPage();
