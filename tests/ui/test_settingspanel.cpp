@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSpinBox>
+#include <QTabWidget>
 
 #include <gtest/gtest.h>
 
@@ -208,4 +209,32 @@ TEST_F(SettingsPanelTest, TheNumberingBoxChangedSinceTheLastTransferWins)
     ASSERT_TRUE(window->FormCreate());
     EXPECT_FALSE(get<QCheckBox>("CBWydrSerNumer")->isChecked());
     EXPECT_FALSE(get<QCheckBox>("CBLekiNumerowanie")->isChecked());
+}
+
+TEST_F(SettingsPanelTest, TabFollowsTheFieldsOfEachTab)
+{
+    window->show();
+    window->ShowSettingsPanel();
+    auto* tabs = get<QTabWidget>("PCUstawienia");
+    struct TCase
+    {
+        int tab;
+        const char* from;
+        QStringList next;
+    };
+    const TCase cases[] = {
+        {0, "CbWzorRecepty",
+         {"EdFrameSize", "CBObramowanie", "EdUstawRamkiWewnPrzeryw", "CbRamkiLekiDrukuj", "cbDrukujRegon",
+          "cbDrukujNrPrawa", "EdRcWidth", "EdRcHeight"}},
+        {1, "spCzcionkaRozmiarReceptaNapis",
+         {"CBUstawFontReceptaNapis", "CBUstawBoldReceptaNapis", "spCzcionkaRozmiarDatyNapis"}},
+        {2, "EdSwNazwa1",
+         {"EdSwNazwa2", "EdSwAdres1", "EdSwAdres2", "EdSwDodInfo", "EdIdLekarza", "CBSwKasaCh", "EdRegon",
+          "EdProfilDaneId1", "EdProfilDaneId2", "btDefaultSettings"}},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.from);
+        tabs->setCurrentIndex(c.tab);
+        EXPECT_EQ(TabChain(get<QWidget>(c.from), int(c.next.size())), c.next);
+    }
 }
