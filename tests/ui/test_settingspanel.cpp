@@ -106,8 +106,20 @@ TEST_F(SettingsPanelTest, DefaultsButtonResetsOnlyItsControls)
     get<QLineEdit>("EdIdLekarza")->setText("dr Anna Wiśniewska");
     get<QLineEdit>("EdSwNazwa1")->setText("Przychodnia");
     get<QSpinBox>("EdRcWidth")->setValue(101);
+    get<QLineEdit>("EdProfilDaneId1")->setText("internista");
+    get<QLineEdit>("EdProfilDaneId2")->setText("1234567");
+    get<QPlainTextEdit>("EdSign")->setPlainText("NZOZ");
+    get<QSpinBox>("spCzcionkaRozmiarStopka")->setValue(9);
+    get<QCheckBox>("CBLekiNumerowanie")->setChecked(false);
+    get<QCheckBox>("CBWydrSerNumer")->setChecked(false);
     QTest::mouseClick(get<QPushButton>("btDefaultSettings"), Qt::LeftButton);
     EXPECT_EQ(boxes.shown().size(), 0);
+    for (const char* doctor : {"EdIdLekarza", "EdProfilDaneId1", "EdProfilDaneId2"})
+        EXPECT_TRUE(get<QLineEdit>(doctor)->text().isEmpty()) << doctor;
+    EXPECT_EQ(get<QPlainTextEdit>("EdSign")->toPlainText(), QStringLiteral("Dane podmiotu drukującego"));
+    EXPECT_EQ(get<QSpinBox>("spCzcionkaRozmiarStopka")->value(), 9); // font sizes stay as shown
+    EXPECT_TRUE(get<QCheckBox>("CBLekiNumerowanie")->isChecked());
+    EXPECT_TRUE(get<QCheckBox>("CBWydrSerNumer")->isChecked());
     EXPECT_EQ(get<QSpinBox>("EdFrameSize")->value(), window->Settings().swd_framesize);
     EXPECT_EQ(get<QLineEdit>("EdIdLekarza")->text(), window->Settings().daneId);
     EXPECT_EQ(get<QLineEdit>("EdSwNazwa1")->text(), QStringLiteral("Przychodnia"));

@@ -108,13 +108,7 @@ void TPanelUstawienia::ToControls()
     PatternChanged();
     ui->cbDrukujRegon->setCurrentIndex(qBound(0, s.regonDrukuj, 2));
     ui->cbDrukujNrPrawa->setCurrentIndex(qBound(0, s.nrPrawaDrukuj, 2));
-    ui->EdFrameSize->setValue(s.swd_framesize);
-    ui->CBObramowanie->setChecked(s.frameexist);
-    ui->CBUstawBoldStale->setChecked(s.boldBase);
-    ui->EdSign->setPlainText(s.druk_Tekst);
-    ui->EdIdLekarza->setText(s.daneId);
-    ui->EdProfilDaneId1->setText(s.daneId1);
-    ui->EdProfilDaneId2->setText(s.daneId2);
+    showResettable();
     ui->CbRamkiLekiDrukuj->setChecked(s.RamkiLekiWl);
     ui->EdUstawRamkiWewnPrzeryw->setValue(s.RamkiWewnPrzeryw);
     for (int i = 0; i < 10; ++i) {
@@ -185,8 +179,16 @@ void TPanelUstawienia::FromControls()
 
 void TPanelUstawienia::RestoreDefaults()
 {
-    TUstawienia& s = m_settings;
-    s.SetDefaults();
+    m_settings.SetDefaults();
+    showResettable();
+    ui->EdRegon->setText(m_settings.provider.swd_regon);
+    updateSignatureControls();
+    emit defaultsRestored();
+}
+
+void TPanelUstawienia::showResettable()
+{
+    const TUstawienia& s = m_settings;
     ui->EdFrameSize->setValue(s.swd_framesize);
     ui->CBObramowanie->setChecked(s.frameexist);
     ui->CBUstawBoldStale->setChecked(s.boldBase);
@@ -194,8 +196,6 @@ void TPanelUstawienia::RestoreDefaults()
     ui->EdIdLekarza->setText(s.daneId);
     ui->EdProfilDaneId1->setText(s.daneId1);
     ui->EdProfilDaneId2->setText(s.daneId2);
-    ui->EdRegon->setText(s.provider.swd_regon);
-    updateSignatureControls();
 }
 
 void TPanelUstawienia::showPicture(const QString& stem)

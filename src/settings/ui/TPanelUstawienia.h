@@ -28,7 +28,13 @@ public:
     void LoadPicture(const QString& stem);
     void RemovePicture(const QString& stem);
 
+signals:
+    // The defaults were put into the panel; the numbering boxes of the printing panels show them too.
+    void defaultsRestored();
+
 private:
+    // The controls that both the settings and the defaults button fill.
+    void showResettable();
     struct TSlot;
     TSlot slot(int index) const;
     void showPicture(const QString& stem);

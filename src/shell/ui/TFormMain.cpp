@@ -61,6 +61,7 @@ TFormMain::TFormMain(const TCommandLine& commandLine, QWidget* parent)
     connectStartPage();
     m_settingsPanel = new TPanelUstawienia(m_settings, ui->PUstawienia);
     ui->PUstawienia->layout()->addWidget(m_settingsPanel);
+    connect(m_settingsPanel, &TPanelUstawienia::defaultsRestored, this, &TFormMain::numberingToControls);
 
     m_hint = new QLabel(this);
     m_hint->setObjectName(QStringLiteral("HintPanel"));

@@ -92,22 +92,24 @@ TLinkLabel::TLinkLabel(QWidget* parent)
     setPalette(pal);
 }
 
+void TLinkLabel::setHovered(bool inside)
+{
+    QFont f = font();
+    f.setUnderline(inside);
+    setFont(f);
+    emit hovered(inside);
+}
+
 void TLinkLabel::enterEvent(QEnterEvent* event)
 {
     QLabel::enterEvent(event);
-    QFont f = font();
-    f.setUnderline(true);
-    setFont(f);
-    emit hovered(true);
+    setHovered(true);
 }
 
 void TLinkLabel::leaveEvent(QEvent* event)
 {
     QLabel::leaveEvent(event);
-    QFont f = font();
-    f.setUnderline(false);
-    setFont(f);
-    emit hovered(false);
+    setHovered(false);
 }
 
 void TLinkLabel::mouseReleaseEvent(QMouseEvent* event)

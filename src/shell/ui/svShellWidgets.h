@@ -41,6 +41,9 @@ protected:
     void leaveEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void setHovered(bool inside);
 };
 
 class TPrintProgressPanel : public QWidget
