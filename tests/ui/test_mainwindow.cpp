@@ -41,6 +41,7 @@ protected:
     void TearDown() override
     {
         StopModalWatchers();
+        m_window.reset();
         SetUrlOpener([](const QUrl&) {});
         FreeSharedTables();
         Db::Close();
@@ -56,9 +57,20 @@ protected:
         Child<QCheckBox>(wizard, "CBNumerowanie")->setChecked(false);
         Click(wizard, "BtnZapisz");
     }
+    // Answers the wizard, runs the start-up and shows the window.
+    bool OpenWindow()
+    {
+        OnModal(FinishWizard);
+        m_window = std::make_unique<TFormMain>();
+        if (!m_window->FormCreate())
+            return false;
+        m_window->show();
+        return QTest::qWaitForWindowExposed(m_window.get());
+    }
     TempDataFolder folder{true};
     AskRecorder boxes;
     QList<QUrl> opened;
+    std::unique_ptr<TFormMain> m_window;
 };
 
 QString Stored(const char* column)
@@ -151,11 +163,8 @@ TEST_F(MainWindowTest, EscClosesTheWizardAndWhatItHoldsIsStored)
 
 TEST_F(MainWindowTest, PanelSwitchesSetCaptionButtonsHelpAndStoreSettings)
 {
-    OnModal(FinishWizard);
-    TFormMain window;
-    ASSERT_TRUE(window.FormCreate());
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(OpenWindow());
+    TFormMain& window = *m_window;
     EXPECT_EQ(window.windowTitle(), ProgramTitle());
     if (window.Splash())
         window.Splash()->close();
@@ -217,11 +226,8 @@ TEST_F(MainWindowTest, PanelSwitchesSetCaptionButtonsHelpAndStoreSettings)
 
 TEST_F(MainWindowTest, StartUpFillsTheListsAndHoldsThePreviewsUntilTheirPanelsShow)
 {
-    OnModal(FinishWizard);
-    TFormMain window;
-    ASSERT_TRUE(window.FormCreate());
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(OpenWindow());
+    TFormMain& window = *m_window;
 
     auto* entitlements = window.findChild<QComboBox*>("CBLekiUprawnienia");
     ASSERT_EQ(entitlements->count(), EntitlementList().size() + 1);
@@ -265,11 +271,8 @@ TEST_F(MainWindowTest, StartUpFillsTheListsAndHoldsThePreviewsUntilTheirPanelsSh
 
 TEST_F(MainWindowTest, SplashSitsWhereItsRuleSaysAndGoesOnAClick)
 {
-    OnModal(FinishWizard);
-    TFormMain window;
-    ASSERT_TRUE(window.FormCreate());
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(OpenWindow());
+    TFormMain& window = *m_window;
     QPointer<TFormSplash> splash = window.Splash();
     ASSERT_TRUE(splash);
     EXPECT_EQ(splash->size(), QSize(639, 256));
@@ -287,11 +290,8 @@ TEST_F(MainWindowTest, SplashSitsWhereItsRuleSaysAndGoesOnAClick)
 
 TEST_F(MainWindowTest, StartPageLinksHoverAndSwitch)
 {
-    OnModal(FinishWizard);
-    TFormMain window;
-    ASSERT_TRUE(window.FormCreate());
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(OpenWindow());
+    TFormMain& window = *m_window;
     auto* link = window.findChild<QLabel*>("LinkLabel3");
     auto* panel = window.findChild<QLabel*>("L3");
     ASSERT_TRUE(link && panel);
