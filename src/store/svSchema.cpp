@@ -281,8 +281,30 @@ bool OpenStore(const QString& folder, QString* error)
     if (!ok) {
         Db::Close();
         if (error)
-            *error = QStringLiteral("Nie można otworzyć bazy danych „%1”: %2").arg(path, cause);
+            *error = QStringLiteral("Nie można otworzyć bazy danych „%1”: %2").arg(path, ExplainStoreFailure(cause));
     }
     return ok;
+}
+
+QString ExplainStoreFailure(const QString& cause)
+{
+    struct TReason
+    {
+        const char* const words[3];
+        const char* text;
+    };
+    static const TReason reasons[] = {
+        {{"locked", "busy", nullptr}, "baza jest zablokowana przez inny program; zamknij go i uruchom program ponownie"},
+        {{"readonly", "read-only", nullptr}, "plik bazy lub jego folder jest tylko do odczytu"},
+        {{"not a database", "malformed", "corrupt"}, "plik jest uszkodzony lub nie jest bazą danych programu"},
+        {{"disk i/o", "database or disk is full", nullptr}, "błąd zapisu na dysku (brak miejsca lub uszkodzony nośnik)"},
+        {{"unable to open", "cannot open", nullptr}, "brak dostępu do pliku bazy lub do jego folderu"},
+    };
+    const QString lower = cause.toLower();
+    for (const TReason& r : reasons)
+        for (const char* word : r.words)
+            if (word && lower.contains(QLatin1String(word)))
+                return QString::fromUtf8(r.text) + QStringLiteral(" (") + cause + QLatin1Char(')');
+    return cause;
 }
 } // namespace Schema

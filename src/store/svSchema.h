@@ -22,4 +22,7 @@ bool CreateFreshDatabase(const QString& path, QString* error = nullptr);
 // Opens data_100.add in the folder, creating the fresh installation when the file is missing,
 // then upgrades it. False with one Polish message naming the file and the cause.
 bool OpenStore(const QString& folder, QString* error = nullptr);
+// The reason a store could not be opened, said in Polish for the user, with the engine's own words kept
+// in brackets for whoever helps; a cause it does not recognise stays as it is.
+QString ExplainStoreFailure(const QString& cause);
 } // namespace Schema

@@ -134,6 +134,35 @@ TEST(Schema, OpenStoreMakesTheFreshInstallationAndRefusesABrokenFile)
     f.close();
     EXPECT_FALSE(Schema::OpenStore(broken.path(), &error));
     EXPECT_TRUE(error.contains(QStringLiteral("data_100.add"))) << qPrintable(error);
+    EXPECT_TRUE(error.contains(QStringLiteral("plik jest uszkodzony"))) << qPrintable(error);
     EXPECT_TRUE(QFile::exists(broken.file(QStringLiteral("data_100.add")))); // never replaced
+}
+
+TEST(Schema, StoreFailuresAreExplainedInPolishWithTheEngineWordsKept)
+{
+    struct TCase
+    {
+        const char* cause;
+        const char* explained; // empty: left as it is
+    };
+    const TCase cases[] = {
+        {"database is locked Unable to execute statement", "baza jest zablokowana przez inny program"},
+        {"attempt to write a readonly database", "plik bazy lub jego folder jest tylko do odczytu"},
+        {"file is not a database Unable to execute statement", "plik jest uszkodzony"},
+        {"database disk image is malformed", "plik jest uszkodzony"},
+        {"unable to open database file Error opening database", "brak dostępu do pliku bazy"},
+        {"database or disk is full", "błąd zapisu na dysku"},
+        {"plik nie zawiera tabel programu", ""},
+    };
+    for (const TCase& c : cases) {
+        const QString cause = QString::fromLatin1(c.cause);
+        const QString text = Schema::ExplainStoreFailure(cause);
+        if (*c.explained) {
+            EXPECT_TRUE(text.startsWith(QString::fromUtf8(c.explained))) << qPrintable(text);
+            EXPECT_TRUE(text.endsWith(QLatin1Char('(') + cause + QLatin1Char(')'))) << qPrintable(text);
+        } else {
+            EXPECT_EQ(text, QString::fromUtf8(c.cause));
+        }
+    }
 }
 } // namespace
