@@ -33,6 +33,14 @@ std::optional<TPulaData> poolArgument(CliContext& ctx, int* rc)
     return pool;
 }
 
+// Opens the data folder's store, then takes the pool named by the first argument.
+std::optional<TPulaData> openPool(CliContext& ctx, int* rc)
+{
+    if (!OpenCliStore(ctx, rc))
+        return std::nullopt;
+    return poolArgument(ctx, rc);
+}
+
 int init(CliContext& ctx)
 {
     int rc = ExitDone;
@@ -86,9 +94,7 @@ int poolBlock(CliContext& ctx)
     qint64 from = 0, to = 0;
     if (ctx.args.size() != 3 || !parseInt(ctx.args.at(1), &from) || !parseInt(ctx.args.at(2), &to))
         return ctx.usage();
-    if (!OpenCliStore(ctx, &rc))
-        return rc;
-    auto pool = poolArgument(ctx, &rc);
+    auto pool = openPool(ctx, &rc);
     if (!pool)
         return rc;
     if (from > to)
@@ -109,9 +115,7 @@ int poolUnblock(CliContext& ctx)
     qint64 from = 0, to = 0;
     if (ctx.args.size() != 3 || !parseInt(ctx.args.at(1), &from) || !parseInt(ctx.args.at(2), &to))
         return ctx.usage();
-    if (!OpenCliStore(ctx, &rc))
-        return rc;
-    auto pool = poolArgument(ctx, &rc);
+    auto pool = openPool(ctx, &rc);
     if (!pool)
         return rc;
     const auto blocks = ListBlocks(pool->Id);
@@ -130,9 +134,7 @@ int poolBlocks(CliContext& ctx)
     int rc = ExitDone;
     if (ctx.args.size() != 1)
         return ctx.usage();
-    if (!OpenCliStore(ctx, &rc))
-        return rc;
-    auto pool = poolArgument(ctx, &rc);
+    auto pool = openPool(ctx, &rc);
     if (!pool)
         return rc;
     const auto blocks = ListBlocks(pool->Id);
@@ -148,9 +150,7 @@ int poolNext(CliContext& ctx)
     int rc = ExitDone;
     if (ctx.args.size() != 1)
         return ctx.usage();
-    if (!OpenCliStore(ctx, &rc))
-        return rc;
-    auto pool = poolArgument(ctx, &rc);
+    auto pool = openPool(ctx, &rc);
     if (!pool)
         return rc;
     ctx.out << NextFreeNumber(pool->Start, pool->End) << '\n';
@@ -162,9 +162,7 @@ int poolDelete(CliContext& ctx)
     int rc = ExitDone;
     if (ctx.args.size() != 1)
         return ctx.usage();
-    if (!OpenCliStore(ctx, &rc))
-        return rc;
-    auto pool = poolArgument(ctx, &rc);
+    auto pool = openPool(ctx, &rc);
     if (!pool)
         return rc;
     return DeletePool(*pool) == 0 ? ExitDone : ctx.fail(QStringLiteral("Nie można usunąć puli numeracyjnej."));
@@ -175,9 +173,7 @@ int poolSetActive(CliContext& ctx)
     int rc = ExitDone;
     if (ctx.args.size() != 2 || (ctx.args.at(1) != QLatin1String("0") && ctx.args.at(1) != QLatin1String("1")))
         return ctx.usage();
-    if (!OpenCliStore(ctx, &rc))
-        return rc;
-    auto pool = poolArgument(ctx, &rc);
+    auto pool = openPool(ctx, &rc);
     if (!pool)
         return rc;
     pool->Active = ctx.args.at(1) == QLatin1String("1");

@@ -52,6 +52,34 @@ bool parseAlign(const QString& text, int* h, int* v)
     return true;
 }
 
+// The options both print commands take: where the page goes, its paper, orientation and alignment.
+struct TOutputOptions
+{
+    QString paper, pdf, printerName;
+    bool landscape = false;
+    bool confirm = false;
+    bool hasAlign = false;
+    bool alignOk = true;
+    int hAlign = alCenter;
+    int vAlign = alMiddle;
+};
+
+TOutputOptions takeOutputOptions(CliContext& ctx)
+{
+    TOutputOptions o;
+    o.landscape = ctx.takeFlag(QStringLiteral("--landscape"));
+    o.confirm = ctx.takeFlag(QStringLiteral("--confirm"));
+    QString alignText;
+    o.hasAlign = ctx.takeOption(QStringLiteral("--align"), &alignText);
+    o.alignOk = !o.hasAlign || parseAlign(alignText, &o.hAlign, &o.vAlign);
+    ctx.takeOption(QStringLiteral("--paper"), &o.paper);
+    ctx.takeOption(QStringLiteral("--pdf"), &o.pdf);
+    ctx.takeOption(QStringLiteral("--printer"), &o.printerName);
+    if (!o.pdf.isEmpty())
+        o.pdf = QFileInfo(o.pdf).absoluteFilePath();
+    return o;
+}
+
 bool takeNumber(CliContext& ctx, const QString& option, qint64* value, bool* given)
 {
     QString text;
@@ -77,35 +105,26 @@ int printSerial(CliContext& ctx)
 {
     qint64 poolId = 0, from = 0, pages = 0, perPage = 0;
     bool hasPool = false, hasFrom = false, hasPages = false, hasPerPage = false;
-    QString alignText, paper, pdf, printerName;
     if (!takeNumber(ctx, QStringLiteral("--pool"), &poolId, &hasPool) || !takeNumber(ctx, QStringLiteral("--from"), &from, &hasFrom)
         || !takeNumber(ctx, QStringLiteral("--pages"), &pages, &hasPages)
         || !takeNumber(ctx, QStringLiteral("--per-page"), &perPage, &hasPerPage))
         return ctx.usage();
     const bool autoArrange = ctx.takeFlag(QStringLiteral("--auto"));
-    const bool landscape = ctx.takeFlag(QStringLiteral("--landscape"));
     const bool noFrames = ctx.takeFlag(QStringLiteral("--no-frames"));
     const bool noNumber = ctx.takeFlag(QStringLiteral("--no-number"));
     const bool noProvider = ctx.takeFlag(QStringLiteral("--no-provider"));
     const bool noNfz = ctx.takeFlag(QStringLiteral("--no-nfz"));
-    const bool confirm = ctx.takeFlag(QStringLiteral("--confirm"));
-    const bool hasAlign = ctx.takeOption(QStringLiteral("--align"), &alignText);
-    ctx.takeOption(QStringLiteral("--paper"), &paper);
-    ctx.takeOption(QStringLiteral("--pdf"), &pdf);
-    ctx.takeOption(QStringLiteral("--printer"), &printerName);
-    int hAlign = alCenter, vAlign = alMiddle;
-    if (!ctx.args.isEmpty() || !hasPool || (hasPerPage && autoArrange) || (hasAlign && !parseAlign(alignText, &hAlign, &vAlign))
+    const TOutputOptions o = takeOutputOptions(ctx);
+    if (!ctx.args.isEmpty() || !hasPool || (hasPerPage && autoArrange) || !o.alignOk
         || (hasPages && (pages < 0 || pages > 999)) || (hasPerPage && perPage < 1))
         return ctx.usage();
-    if (!pdf.isEmpty())
-        pdf = QFileInfo(pdf).absoluteFilePath();
     int rc = ExitDone;
     if (!OpenCliStore(ctx, &rc))
         return rc;
     const auto pool = FindPoolById(qint32(poolId));
     if (!pool)
         return ctx.refuse(QStringLiteral("pula numeracyjna nie istnieje"));
-    Target target = openTarget(ctx, pdf, printerName, paper);
+    Target target = openTarget(ctx, o.pdf, o.printerName, o.paper);
     if (!target.printer)
         return target.rc;
 
@@ -126,11 +145,11 @@ int printSerial(CliContext& ctx)
     d.PoolEnd = pool->End;
     d.Blocks = blocksOf(*pool);
     d.FirstSerial = first;
-    d.Auto = autoArrange || (!hasPerPage && !hasAlign);
+    d.Auto = autoArrange || (!hasPerPage && !o.hasAlign);
     d.PerPage = hasPerPage ? int(perPage) : -1;
-    d.Orientation = landscape ? 1 : 0;
-    d.HAlign = hAlign;
-    d.VAlign = vAlign;
+    d.Orientation = o.landscape ? 1 : 0;
+    d.HAlign = o.hAlign;
+    d.VAlign = o.vAlign;
     d.DrRamki = !noFrames;
     d.DrSwiadcz = !noProvider;
     d.DrSymbKCh = !noNfz;
@@ -161,7 +180,7 @@ int printSerial(CliContext& ctx)
     ctx.pair(QStringLiteral("numbers"), printed.size());
     ctx.pair(QStringLiteral("first"), printed.value(0));
     ctx.pair(QStringLiteral("last"), printed.isEmpty() ? QString() : printed.last());
-    if (confirm && !noNumber && !printed.isEmpty()) {
+    if (o.confirm && !noNumber && !printed.isEmpty()) {
         // The whole remaining pool was printed when no free number is left after the last one.
         TSVNumGenMulti rest(pool->Start, pool->End, SerialValue(printed.last()) + 1, d.Blocks);
         if (SerialValue(printed.last()) >= endSerial || rest.NextNumber().isEmpty()) {
@@ -177,21 +196,13 @@ int printSingle(CliContext& ctx)
 {
     qint64 poolId = 0;
     bool hasPool = false;
-    QString jsonPath, alignText, paper, pdf, printerName;
+    QString jsonPath;
     if (!takeNumber(ctx, QStringLiteral("--pool"), &poolId, &hasPool) || !ctx.takeOption(QStringLiteral("--prescription"), &jsonPath))
         return ctx.usage();
-    const bool landscape = ctx.takeFlag(QStringLiteral("--landscape"));
-    const bool confirm = ctx.takeFlag(QStringLiteral("--confirm"));
-    const bool hasAlign = ctx.takeOption(QStringLiteral("--align"), &alignText);
-    ctx.takeOption(QStringLiteral("--paper"), &paper);
-    ctx.takeOption(QStringLiteral("--pdf"), &pdf);
-    ctx.takeOption(QStringLiteral("--printer"), &printerName);
-    int hAlign = alCenter, vAlign = alMiddle;
-    if (!ctx.args.isEmpty() || (hasAlign && !parseAlign(alignText, &hAlign, &vAlign)))
+    const TOutputOptions o = takeOutputOptions(ctx);
+    if (!ctx.args.isEmpty() || !o.alignOk)
         return ctx.usage();
     jsonPath = QFileInfo(jsonPath).absoluteFilePath();
-    if (!pdf.isEmpty())
-        pdf = QFileInfo(pdf).absoluteFilePath();
     TPrescriptionJson prescription;
     QString error;
     if (!ReadPrescriptionJsonFile(jsonPath, &prescription, &error))
@@ -207,7 +218,7 @@ int printSingle(CliContext& ctx)
         if (NextFreeNumber(pool->Start, pool->End).isEmpty())
             return ctx.refuse(QStringLiteral("pula numeracyjna została już wykorzystana"));
     }
-    Target target = openTarget(ctx, pdf, printerName, paper);
+    Target target = openTarget(ctx, o.pdf, o.printerName, o.paper);
     if (!target.printer)
         return target.rc;
 
@@ -221,9 +232,9 @@ int printSingle(CliContext& ctx)
         d.LastPrinted = pool->LastPrinted;
         d.Blocks = blocksOf(*pool);
     }
-    d.Orientation = landscape ? 1 : 0;
-    d.HAlign = hAlign;
-    d.VAlign = vAlign;
+    d.Orientation = o.landscape ? 1 : 0;
+    d.HAlign = o.hAlign;
+    d.VAlign = o.vAlign;
     d.Settings = FormSettingsFromStore();
     prescription.Pacjent.Summary(d.PacjentLines, Clock::now());
     d.Pesel = prescription.Pacjent.pesel;
@@ -240,7 +251,7 @@ int printSingle(CliContext& ctx)
         return ctx.fail(QStringLiteral("Drukowanie nie powiodło się."));
     const QString number = job.Printed().value(0);
     ctx.out << number << '\n';
-    if (confirm && pool && !number.isEmpty()) {
+    if (o.confirm && pool && !number.isEmpty()) {
         // The number that was printed, not a new look-up.
         if (!RecordPrintedNumber(pool->Id, number, &error))
             return ctx.fail(error);

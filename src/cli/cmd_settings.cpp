@@ -6,18 +6,32 @@
 
 namespace
 {
+// Opens the store with its settings row and reads the setting named by the first argument;
+// false with the exit code in rc when any of it fails.
+bool readSetting(CliContext& ctx, QString* value, int* rc)
+{
+    if (!OpenCliStore(ctx, rc))
+        return false;
+    QString error;
+    if (!EnsureSettingsRow(&error)) {
+        *rc = ctx.fail(error);
+        return false;
+    }
+    if (!SettingsValue(ctx.args.first(), value)) {
+        *rc = ctx.refuse(QStringLiteral("nieznane ustawienie: %1").arg(ctx.args.first()));
+        return false;
+    }
+    return true;
+}
+
 int settingsGet(CliContext& ctx)
 {
     if (ctx.args.size() != 1)
         return ctx.usage();
     int rc = ExitDone;
-    if (!OpenCliStore(ctx, &rc))
+    QString value;
+    if (!readSetting(ctx, &value, &rc))
         return rc;
-    QString error, value;
-    if (!EnsureSettingsRow(&error))
-        return ctx.fail(error);
-    if (!SettingsValue(ctx.args.first(), &value))
-        return ctx.refuse(QStringLiteral("nieznane ustawienie: %1").arg(ctx.args.first()));
     ctx.out << value << '\n';
     return ExitDone;
 }
@@ -27,13 +41,9 @@ int settingsSet(CliContext& ctx)
     if (ctx.args.size() != 2)
         return ctx.usage();
     int rc = ExitDone;
-    if (!OpenCliStore(ctx, &rc))
+    QString value, error;
+    if (!readSetting(ctx, &value, &rc))
         return rc;
-    QString error, value;
-    if (!EnsureSettingsRow(&error))
-        return ctx.fail(error);
-    if (!SettingsValue(ctx.args.first(), &value))
-        return ctx.refuse(QStringLiteral("nieznane ustawienie: %1").arg(ctx.args.first()));
     if (!SetSettingsValue(ctx.args.at(0), ctx.args.at(1), &error))
         return ctx.fail(error);
     return ExitDone;
