@@ -131,9 +131,11 @@ TEST_F(FormData, BranchAndEntitlementBoxesCrossOrWrite)
         EXPECT_EQ(textsIn(y2, s), c.uprawnieniaCross ? 0 : 1);
     }
     // The cross pen: Round(FrameSize / 900 x H).
-    for (const DrawnOp& op : ops)
-        if (op.kind == DrawnOp::Line && op.x1 == xB && op.y1 == y1)
+    for (const DrawnOp& op : ops) {
+        if (op.kind == DrawnOp::Line && op.x1 == xB && op.y1 == y1) {
             EXPECT_EQ(op.penWidth, R(3.0 / 900 * H));
+        }
+    }
 }
 
 TEST_F(FormData, DatesAreDayMonthYearAndAMissingRealisationDateIsCrossed)

@@ -141,8 +141,9 @@ TEST(Xmz, ParserErrorsAndForeignEncodings)
                                "<recepty typ=\"L\"><lekarz imie_nazw=\"&x;\" pr_zawod=\"1\" pesel=\"2\" il_rec=\"3\"><n>"
         + k20.toUtf8() + "</n></lekarz></recepty>";
     const auto f = load(withDtd, &error);
-    if (f)
+    if (f) {
         EXPECT_FALSE(f->DoctorText(0).contains(QStringLiteral("root")));
+    }
 
     // A Windows-1250 document keeps its Polish letters.
     const QString text = QString::fromUtf8(XmzDocument("S", {{k20}})).replace(QStringLiteral("UTF-8"), QStringLiteral("windows-1250"));

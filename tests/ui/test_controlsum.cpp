@@ -51,8 +51,9 @@ TEST(ControlSum, TypedNumbersShowWeightsCheckDigitAndKind)
         EXPECT_EQ(text(dialog, "EditWagi"), QString::fromLatin1(c.weights));
         EXPECT_EQ(text(dialog, "EditSumaKontrolna"), QString::fromLatin1(c.check));
         EXPECT_EQ(dialog.NumberWithCheckDigit(), QString::fromLatin1(c.full));
-        if (c.kind)
+        if (c.kind) {
             EXPECT_EQ(text(dialog, "EditRodzaj"), QString::fromUtf8(c.kind));
+        }
         EXPECT_EQ(Child<QCheckBox>(&dialog, "CheckBoxValidRecipeNum")->isChecked(), c.valid);
     }
 }
