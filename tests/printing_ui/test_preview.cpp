@@ -5,6 +5,7 @@
 
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTest>
 
 namespace
 {
@@ -68,5 +69,24 @@ TEST(PageCountDialog, ProposesPagesAndGuardsTheCount)
     EXPECT_TRUE(next->isEnabled());
     pages->setValue(0);
     EXPECT_FALSE(next->isEnabled());
+
+    // Enter goes on when there is something to print, Esc goes back.
+    struct TKey
+    {
+        int pages;
+        Qt::Key key;
+        bool visibleAfter;
+        int result;
+    };
+    const TKey keys[] = {{0, Qt::Key_Return, true, -1}, {5, Qt::Key_Return, false, QDialog::Accepted},
+                         {5, Qt::Key_Escape, false, QDialog::Rejected}};
+    for (const TKey& k : keys) {
+        dialog.setResult(-1);
+        dialog.show();
+        pages->setValue(k.pages);
+        QTest::keyClick(pages, k.key);
+        EXPECT_EQ(dialog.isVisible(), k.visibleAfter) << k.pages << " " << k.key;
+        EXPECT_EQ(dialog.result(), k.result) << k.pages << " " << k.key;
+    }
 }
 } // namespace
