@@ -173,3 +173,26 @@ TEST_F(ProgramTest, AStoreThatCannotBeOpenedEndsTheProgramWithOneBox)
     EXPECT_TRUE(box.text.contains(folder.file("data_100.add"))) << box.text.toStdString();
     EXPECT_FALSE(Db::IsOpen());
 }
+
+TEST_F(ProgramTest, ClosingTheWindowStoresWhatThePanelsShow)
+{
+    OnModal(FinishWizard);
+    OnMainWindow([](TFormMain* w) {
+        // Typed on the settings panel and never switched away from: only the closing stores it.
+        w->ShowSettingsPanel();
+        w->findChild<QLineEdit*>("EdSwAdres1")->setText(QStringLiteral("ul. Źródlana 7"));
+        // The wizard left numbering off; the serial panel's box turns it on again.
+        w->findChild<QCheckBox*>("CBWydrSerNumer")->setChecked(true);
+    });
+    EXPECT_EQ(RunProgram({}), 0);
+    EXPECT_EQ(Stored("swd_adres1").trimmed(), QStringLiteral("ul. Źródlana 7"));
+    QString adres;
+    bool numbering = false;
+    OnMainWindow([&](TFormMain* w) {
+        adres = w->findChild<QLineEdit*>("EdSwAdres1")->text();
+        numbering = w->findChild<QCheckBox*>("CBLekiNumerowanie")->isChecked();
+    });
+    EXPECT_EQ(RunProgram({}), 0);
+    EXPECT_EQ(adres, QStringLiteral("ul. Źródlana 7"));
+    EXPECT_TRUE(numbering);
+}
