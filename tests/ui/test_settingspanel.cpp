@@ -178,6 +178,19 @@ TEST_F(SettingsPanelTest, LoadingPicturesLeavesExactlyOneAndBadFilesAreRefused)
     QTest::mouseClick(get<QPushButton>("BUsun"), Qt::LeftButton);
     EXPECT_TRUE(pictures().isEmpty());
     EXPECT_TRUE(get<QLabel>("ImgSign")->pixmap().isNull());
+
+    // The logo works the same way with its own file, and leaves the signature's alone.
+    FilePicker::queueFileName(source.filePath("podpis.bmp"));
+    QTest::mouseClick(get<QPushButton>("BWczytaj"), Qt::LeftButton);
+    FilePicker::queueFileName(source.filePath("podpis.jpg"));
+    QTest::mouseClick(get<QPushButton>("BLogoWczytaj"), Qt::LeftButton);
+    const QStringList logos = QDir(folder.path()).entryList({"logopict.*"}, QDir::Files);
+    EXPECT_EQ(logos, QStringList{"logopict.jpg"});
+    EXPECT_FALSE(get<QLabel>("ImgLogo")->pixmap().isNull());
+    QTest::mouseClick(get<QPushButton>("BLogoUsun"), Qt::LeftButton);
+    EXPECT_TRUE(QDir(folder.path()).entryList({"logopict.*"}, QDir::Files).isEmpty());
+    EXPECT_TRUE(get<QLabel>("ImgLogo")->pixmap().isNull());
+    EXPECT_EQ(pictures(), QStringList{"drukpict.bmp"});
 }
 
 TEST_F(SettingsPanelTest, TheNumberingBoxChangedSinceTheLastTransferWins)
