@@ -263,3 +263,17 @@ TEST_F(SettingsPanelTest, TabFollowsTheFieldsOfEachTab)
         EXPECT_EQ(TabChain(get<QWidget>(c.from), int(c.next.size())), c.next);
     }
 }
+
+TEST_F(SettingsPanelTest, PicturesOfTheDataFolderAreShownAtStart)
+{
+    EXPECT_TRUE(get<QLabel>("ImgLogo")->pixmap().isNull()); // none at the first start
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    ASSERT_TRUE(image.save(folder.file("logopict.png")));
+    ASSERT_TRUE(image.save(folder.file("drukpict.bmp")));
+    window.reset();
+    window = std::make_unique<TFormMain>();
+    ASSERT_TRUE(window->FormCreate());
+    EXPECT_FALSE(get<QLabel>("ImgLogo")->pixmap().isNull());
+    EXPECT_FALSE(get<QLabel>("ImgSign")->pixmap().isNull());
+}
