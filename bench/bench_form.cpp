@@ -1,5 +1,6 @@
 // Drawing one complete prescription form (pattern and data, with logo and four barcodes) at
 // 600 dpi into an image, the resolution of a good office printer.
+#include "BenchMain.h"
 #include "document/svLayout.h"
 #include "document/svRecipe.h"
 #include "support/SamplePrescription.h"
@@ -40,11 +41,5 @@ BENCHMARK(BM_CompleteFormAt600Dpi)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QGuiApplication>(argc, argv);
 }

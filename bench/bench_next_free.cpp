@@ -1,5 +1,6 @@
 // The next free number of a pool with 10,000 blocked ranges and a block of 1,000,000 numbers
 // right after the last printed number: the answer jumps over the block in one step.
+#include "BenchMain.h"
 #include "numbers/svNumbers.h"
 #include "store/svDB.h"
 #include "store/svDBPula.h"
@@ -44,9 +45,5 @@ BENCHMARK(BM_NextFreeNumber)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QCoreApplication>(argc, argv);
 }

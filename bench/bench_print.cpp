@@ -1,5 +1,6 @@
 // Serial print jobs to PDF: pages per second, and the peak memory of 200 against 1,000 pages
 // (the job streams its pages: memory must not grow with the page count).
+#include "BenchMain.h"
 #include "numbers/svNumbers.h"
 #include "printing/svPrinting.h"
 
@@ -56,10 +57,5 @@ BENCHMARK(BM_SerialJobToPdf)->Arg(200)->Arg(1000)->Iterations(1)->Unit(benchmark
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -15,16 +15,9 @@ QString num(qint64 s)
     return NumberWithSerial(kStart, s);
 }
 
-class PoolsTest : public ::testing::Test
+class PoolsTest : public StoreFixture
 {
 protected:
-    void SetUp() override
-    {
-        QString error;
-        ASSERT_TRUE(Schema::OpenStore(dir.path(), &error)) << qPrintable(error);
-    }
-    void TearDown() override { Db::Close(); }
-    TempDataFolder dir;
     FixedClock clock{QDateTime(QDate(2026, 12, 1), QTime(9, 30, 0))};
     AskRecorder boxes;
 };

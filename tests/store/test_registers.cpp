@@ -9,17 +9,7 @@
 
 namespace
 {
-class StoreTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        QString error;
-        ASSERT_TRUE(Schema::OpenStore(dir.path(), &error)) << qPrintable(error);
-    }
-    void TearDown() override { Db::Close(); }
-    TempDataFolder dir;
-};
+using StoreTest = StoreFixture;
 
 TEST(Pesel, RulesAndBirthDates)
 {

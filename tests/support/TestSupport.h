@@ -3,6 +3,8 @@
 
 #include "shell/Ask.h"
 #include "shell/Clock.h"
+#include "store/svDB.h"
+#include "store/svSchema.h"
 
 #include <QProcess>
 #include <QString>
@@ -31,6 +33,19 @@ public:
 private:
     QTemporaryDir m_dir;
     QString m_previous;
+};
+
+// A test on a fresh data folder whose store is open for the test's length.
+class StoreFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QString error;
+        ASSERT_TRUE(Schema::OpenStore(dir.path(), &error)) << qPrintable(error);
+    }
+    void TearDown() override { Db::Close(); }
+    TempDataFolder dir;
 };
 
 // Clears queued answers and the record of shown boxes before and after a test.
