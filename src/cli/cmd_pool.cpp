@@ -88,13 +88,21 @@ int poolList(CliContext& ctx)
     return ExitDone;
 }
 
+// ID FROM TO: the pool, opened, and the range of serial values.
+std::optional<TPulaData> openPoolRange(CliContext& ctx, qint64* from, qint64* to, int* rc)
+{
+    if (ctx.args.size() != 3 || !parseInt(ctx.args.at(1), from) || !parseInt(ctx.args.at(2), to)) {
+        *rc = ctx.usage();
+        return std::nullopt;
+    }
+    return openPool(ctx, rc);
+}
+
 int poolBlock(CliContext& ctx)
 {
     int rc = ExitDone;
     qint64 from = 0, to = 0;
-    if (ctx.args.size() != 3 || !parseInt(ctx.args.at(1), &from) || !parseInt(ctx.args.at(2), &to))
-        return ctx.usage();
-    auto pool = openPool(ctx, &rc);
+    auto pool = openPoolRange(ctx, &from, &to, &rc);
     if (!pool)
         return rc;
     if (from > to)
@@ -113,9 +121,7 @@ int poolUnblock(CliContext& ctx)
 {
     int rc = ExitDone;
     qint64 from = 0, to = 0;
-    if (ctx.args.size() != 3 || !parseInt(ctx.args.at(1), &from) || !parseInt(ctx.args.at(2), &to))
-        return ctx.usage();
-    auto pool = openPool(ctx, &rc);
+    auto pool = openPoolRange(ctx, &from, &to, &rc);
     if (!pool)
         return rc;
     const auto blocks = ListBlocks(pool->Id);
