@@ -499,6 +499,15 @@ bool TTable::Edit()
     return true;
 }
 
+bool TTable::EditOrAppend(const QString& idColumn, qint64 id)
+{
+    if (id == 0) {
+        Append();
+        return true;
+    }
+    return Locate(idColumn, id) && Edit();
+}
+
 void TTable::SetValue(const QString& name, const QVariant& value)
 {
     const QString real = realName(name);

@@ -112,6 +112,9 @@ public:
     bool Edit();
     void SetValue(const QString& name, const QVariant& value);
     bool Post();
+    // Edit of the row whose id column holds id, or Append when id is 0 (a record not stored yet);
+    // false when that row is gone.
+    bool EditOrAppend(const QString& idColumn, qint64 id);
     void Cancel();
     bool Delete();
 

@@ -81,13 +81,9 @@ bool SaveOwnDrug(TMedicine& drug)
     TTable& t = OwnDrugsTable();
     if (!t.Open())
         return false;
-    if (drug.IdLeku != 0) {
-        if (!t.Locate(QStringLiteral("idLeku"), drug.IdLeku) || !t.Edit()) {
-            t.Close();
-            return false;
-        }
-    } else {
-        t.Append();
+    if (!t.EditOrAppend(QStringLiteral("idLeku"), drug.IdLeku)) {
+        t.Close();
+        return false;
     }
     t.SetValue(QStringLiteral("nazwa"), drug.Nazwa);
     t.SetValue(QStringLiteral("rodzajOpak"), drug.Postac);

@@ -134,13 +134,9 @@ bool SavePatient(TPacjent& p)
     TTable& table = PatientsTable();
     if (!table.Open())
         return false;
-    if (p.idPacjenta != 0) {
-        if (!table.Locate(QStringLiteral("idPacjenta"), p.idPacjenta) || !table.Edit()) {
-            table.Close();
-            return false;
-        }
-    } else {
-        table.Append();
+    if (!table.EditOrAppend(QStringLiteral("idPacjenta"), p.idPacjenta)) {
+        table.Close();
+        return false;
     }
     table.SetValue(QStringLiteral("imie"), p.imie);
     table.SetValue(QStringLiteral("nazwisko"), p.nazwisko);
